@@ -1,0 +1,23 @@
+# Sourced by run.sh and test.sh: installs the Debian packages that are missing, as root or
+# through sudo, and nothing that is there already.
+set -eu
+
+kavrel_install_missing() {
+    missing=""
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing="$missing $package"
+        fi
+    done
+    [ -z "$missing" ] && return 0
+    sudo=""
+    [ "$(id -u)" -eq 0 ] || sudo="sudo"
+    echo "Installing:$missing"
+    $sudo apt-get update -qq
+    # shellcheck disable=SC2086
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
+}
+
+KAVREL_BUILD_PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins fonts-dejavu-core"
+# The launch tests play a tiny DOS program in the real emulator.
+KAVREL_TEST_PACKAGES="dosbox"

@@ -1,0 +1,8 @@
+#include "window/Hoofdscherm.h"
+
+void Hoofdscherm::MnuBestandNieuw_Click() {}
+
+void Hoofdscherm::HaalAfbeelding() {}
+
+void Hoofdscherm::HaalBeschrijving() {}
+

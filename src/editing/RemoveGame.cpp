@@ -1,0 +1,4 @@
+#include "window/Hoofdscherm.h"
+
+void Hoofdscherm::MnuBestandVerwijderen_Click() {}
+

@@ -1,0 +1,6 @@
+#include "window/Hoofdscherm.h"
+
+void Hoofdscherm::Form_QueryUnload() {}
+
+void Hoofdscherm::MnuBestandAfsluiten_Click() {}
+

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+
+// The dialogs of the desktop: Qt's file, folder, input and message dialogs.
+class QtDialogs : public Dialogs {
+public:
+    std::optional<QString> openFile(const OpenFileRequest& request) override;
+    QString InputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
+    void MsgBox(const QString& prompt, MsgBoxStyle style, const QString& title) override;
+    QString BrowseForFolder() override;
+};

@@ -1,0 +1,45 @@
+#include "store/CollectionStore.h"
+
+#include "platform/SettingsStore.h"
+#include "platform/ValueConversion.h"
+#include "store/StoreLayout.h"
+
+#include <algorithm>
+
+using namespace StoreLayout;
+
+int readGameCount(const SettingsStore& store) {
+    const int count = toInteger(store.GetSetting(GamesSection, Count, QStringLiteral("0"))).value_or(0);
+    return std::clamp(count, 0, GameTable::MaxGames);
+}
+
+GameTable readGameTable(SettingsStore& store) {
+    GameTable table;
+    const int count = readGameCount(store);
+    for (int n = 1; n <= count; ++n) {
+        const QString key = GameKey(n);
+        GameEntry game;
+        game.GPath = store.GetSetting(key, GPath, {});
+        game.GBmp = store.GetSetting(key, GBmp, {});
+        game.GText = store.GetSetting(key, GText, {});
+        game.GTitle = store.GetSetting(key, GTitle, {});
+        game.GType = toBoolean(store.GetSetting(key, GType, QStringLiteral("True"))).value_or(true);
+        store.SaveSetting(key, GType, booleanText(game.GType));
+        table.append(std::move(game));
+    }
+    return table;
+}
+
+void writeGame(SettingsStore& store, int n, const GameEntry& game) {
+    const QString key = GameKey(n);
+    store.SaveSetting(key, GPath, game.GPath);
+    store.SaveSetting(key, GBmp, game.GBmp);
+    store.SaveSetting(key, GText, game.GText);
+    store.SaveSetting(key, GTitle, game.GTitle);
+    store.SaveSetting(key, GType, booleanText(game.GType));
+}
+
+void writeGameTable(SettingsStore& store, const GameTable& table) {
+    for (int n = 1; n <= table.count(); ++n)
+        writeGame(store, n, table[n]);
+}

@@ -1,0 +1,118 @@
+#include "window/Hoofdscherm.h"
+
+#include "platform/Dialogs.h"
+#include "platform/SettingsStore.h"
+#include "window/DescriptionBox.h"
+#include "window/GameList.h"
+#include "window/KeyCodes.h"
+#include "window/PictureBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+
+Hoofdscherm::Hoofdscherm(PlatformServices services)
+    : platform(std::move(services)), CMDialog1(platform.dialogs) {
+    setObjectName(QStringLiteral("Hoofdscherm"));
+    setWindowTitle(QStringLiteral("Kavrel"));
+    setWindowIcon(QIcon(QStringLiteral(":/kavrel/kavrel.png")));
+    createControls();
+    createMenus();
+    setFixedSize(sizeHint());
+    connectHandlers();
+    platform.store.setFailureReporter(
+        [this](const QString& reason) { reportStoreFailure(reason); });
+    // Key preview: the window sees every key of its controls before they do.
+    qApp->installEventFilter(this);
+    Form_Load();
+}
+
+Hoofdscherm::~Hoofdscherm() {
+    qApp->removeEventFilter(this);
+    platform.store.setFailureReporter({});
+}
+
+void Hoofdscherm::connectHandlers() {
+    connect(Lijst, &GameList::Click, this, &Hoofdscherm::Lijst_Click);
+    connect(KnopVorige, &QToolButton::clicked, this, &Hoofdscherm::KnopVorige_Click);
+    connect(KnopVolgende, &QToolButton::clicked, this, &Hoofdscherm::KnopVolgende_Click);
+    connect(KnopSpelen, &QPushButton::clicked, this, &Hoofdscherm::KnopSpelen_Click);
+    connect(Picture1, &PictureBox::DblClick, this, &Hoofdscherm::Picture1_DblClick);
+    connect(RTB1, &DescriptionBox::DblClick, this, &Hoofdscherm::RTB1_DblClick);
+    connect(RTB1, &DescriptionBox::LostFocus, this, &Hoofdscherm::RTB1_LostFocus);
+    for (int index : {0, 1})
+        connect(optType[index], &QRadioButton::clicked, this, [this, index] {
+            optType_Click(index);
+        });
+    // The check box answers every change of its state, also one made by the program.
+    connect(ExitCheck, &QCheckBox::toggled, this, &Hoofdscherm::ExitCheck_Click);
+
+    const std::pair<QAction*, void (Hoofdscherm::*)()> menuHandlers[] = {
+        {MnuBestandNieuw, &Hoofdscherm::MnuBestandNieuw_Click},
+        {MnuBestandVerwijderen, &Hoofdscherm::MnuBestandVerwijderen_Click},
+        {MnuBestandOpen, &Hoofdscherm::MnuBestandOpen_Click},
+        {mnu_game_dos, &Hoofdscherm::mnu_game_dos_Click},
+        {mnu_game_win, &Hoofdscherm::mnu_game_win_Click},
+        {MnuBewerkenTitel, &Hoofdscherm::MnuBewerkenTitel_Click},
+        {MnuBewerkenAfbeelding, &Hoofdscherm::MnuBewerkenAfbeelding_Click},
+        {MnuBewerkenBeschrijving, &Hoofdscherm::MnuBewerkenBeschrijving_Click},
+        {MnuBewerkenDoel, &Hoofdscherm::MnuBewerkenDoel_Click},
+        {mnu_remove_screenshot, &Hoofdscherm::mnu_remove_screenshot_Click},
+        {mnu_remove_description, &Hoofdscherm::mnu_remove_description_Click},
+        {mnuKavrelFolder, &Hoofdscherm::mnuKavrelFolder_Click},
+        {MnuBestandAfsluiten, &Hoofdscherm::MnuBestandAfsluiten_Click},
+        {mnuLocateDOSBox, &Hoofdscherm::mnuLocateDOSBox_Click},
+        {mnuExitOption, &Hoofdscherm::mnuExitOption_Click},
+        {MnuHelp, &Hoofdscherm::MnuHelp_Click},
+    };
+    for (const auto& [action, handler] : menuHandlers)
+        connect(action, &QAction::triggered, this, handler);
+}
+
+bool Hoofdscherm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
+        previewKey(watched, event);
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Hoofdscherm::previewKey(QObject* watched, QEvent* event) {
+    // A key event travels from the focused control up through its parents; the window looks at
+    // it once, at its first stop. Keys of other windows, dialogs among them, are not its own.
+    QWidget* focused = focusWidget() ? focusWidget() : this;
+    if (watched != focused || focused->window() != this)
+        return;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const int keyCode = KeyCodes::fromQtKey(key->key());
+    const int shift = KeyCodes::shiftState(key->modifiers().toInt());
+    // A held key repeats its press and release; the stroke counts once.
+    if (event->type() == QEvent::KeyPress) {
+        if (!key->isAutoRepeat())
+            Form_KeyDown(keyCode, shift);
+        if (!key->text().isEmpty())
+            Form_KeyPress(key->text().front().unicode());
+    } else if (!key->isAutoRepeat()) {
+        Form_KeyUp(keyCode, shift);
+    }
+}
+
+void Hoofdscherm::closeEvent(QCloseEvent* event) {
+    Form_QueryUnload();
+    event->accept();
+}
+
+void Hoofdscherm::reportStoreFailure(const QString& reason) {
+    if (storeFailureShown)
+        return;
+    storeFailureShown = true;
+    platform.dialogs.MsgBox(QStringLiteral("Kavrel cannot save changes to your collection. %1\n\n"
+                                           "Kavrel keeps running with the collection as you "
+                                           "see it, but your changes may be gone the next time "
+                                           "it starts.")
+                                .arg(reason),
+                            MsgBoxStyle::Exclamation, QStringLiteral("Kavrel"));
+}

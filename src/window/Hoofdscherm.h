@@ -1,0 +1,163 @@
+#pragma once
+
+#include "platform/FilePicker.h"
+#include "platform/PlatformServices.h"
+#include "store/GameTable.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class DescriptionBox;
+class GameList;
+class PictureBox;
+class QAction;
+class QCheckBox;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+class QToolButton;
+
+// The one window of Kavrel. It owns the controls, the game table and the module's variables;
+// its handlers carry the names of the controls and events they answer, and each lives in the
+// folder of its subsystem:
+//   window/   layout, display of the selected game, navigation
+//   store/    start-up, title sort
+//   editing/  add, remove, title, screenshot and description, executable, type
+//   launch/   play, locations and auto-exit, help and shutdown
+class Hoofdscherm : public QMainWindow {
+    Q_OBJECT
+
+public:
+    // Builds the window and runs the start-up, which shows it.
+    explicit Hoofdscherm(PlatformServices services);
+    ~Hoofdscherm() override;
+
+    // --- Start-up
+    void Form_Load();
+
+    // --- Display of the selected game
+    void Lijst_Click();
+    void RefreshCaption();
+
+    // --- Navigation
+    void KnopVorige_Click();
+    void KnopVolgende_Click();
+    void Form_KeyDown(int keyCode, int shift);
+    void Form_KeyPress(int keyAscii);
+    void Form_KeyUp(int keyCode, int shift);
+
+    // --- Collection editing
+    void BubbleSort();
+    void MnuBestandNieuw_Click();
+    void HaalAfbeelding();
+    void HaalBeschrijving();
+    void MnuBestandVerwijderen_Click();
+    void MnuBewerkenTitel_Click();
+    void MnuBewerkenAfbeelding_Click();
+    void Picture1_DblClick();
+    void MnuBewerkenBeschrijving_Click();
+    void RTB1_DblClick();
+    void mnu_remove_screenshot_Click();
+    void mnu_remove_description_Click();
+    void RTB1_LostFocus();
+    void MnuBewerkenDoel_Click();
+    void optType_Click(int Index);
+    void mnu_game_dos_Click();
+    void mnu_game_win_Click();
+
+    // --- Launching and environment
+    void MnuBestandOpen_Click();
+    void KnopSpelen_Click();
+    void mnuKavrelFolder_Click();
+    void mnuLocateDOSBox_Click();
+    void mnuExitOption_Click();
+    void ExitCheck_Click();
+    void MnuHelp_Click();
+    void Form_QueryUnload();
+    void MnuBestandAfsluiten_Click();
+
+    // --- What tests and the next start read back
+    const GameTable& games() const { return Games; }
+    const QString& dosBoxPath() const { return DosBoxPath; }
+    const QString& dosGamesFolder() const { return DosGamesFolder; }
+    bool autoExit() const { return AutoExit; }
+    bool helpShown() const { return HelpShown; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Layout (window/HoofdschermLayout.cpp)
+    void createControls();
+    void createMenus();
+    void setTabOrder();
+    void connectHandlers();
+    void previewKey(QObject* watched, QEvent* event);
+
+    // Display helpers (window/Display.cpp)
+    int GameCount() const { return Games.count(); }
+    // The selected game's number, ListIndex + 1; 0 when nothing is selected.
+    int currentGame() const;
+    void ShowDefaultPicture();
+    // False, and the picture unchanged, when the file cannot be shown.
+    bool ShowScreenshot(const QString& path);
+    void ShowNoDescription();
+    // False, and the text unchanged, when the file cannot be read.
+    bool ShowDescription(const QString& path);
+    // The help text, with its tooltip; HelpShown and the focus are the caller's.
+    void LoadHelpText();
+    // The seven controls that act on a game: disabled while the collection is empty.
+    void DisableGameControls();
+    void reportStoreFailure(const QString& reason);
+
+    // Collection editing helpers
+
+    // Launching helpers
+
+    // Controls, each also found by its name as objectName
+
+    PictureBox* Picture1 = nullptr;
+    QToolButton* KnopVorige = nullptr;
+    QToolButton* KnopVolgende = nullptr;
+    GameList* Lijst = nullptr;
+    QPushButton* KnopSpelen = nullptr;
+    DescriptionBox* RTB1 = nullptr;
+    std::array<QRadioButton*, 2> optType{};
+    QCheckBox* ExitCheck = nullptr;
+
+    QMenu* mnuGame = nullptr;
+    QAction* MnuBestandNieuw = nullptr;
+    QAction* MnuBestandVerwijderen = nullptr;
+    QAction* MnuBestandOpen = nullptr;
+    QAction* mnu_game_dos = nullptr;
+    QAction* mnu_game_win = nullptr;
+    QMenu* mnuChange = nullptr;
+    QAction* MnuBewerkenTitel = nullptr;
+    QAction* MnuBewerkenAfbeelding = nullptr;
+    QAction* MnuBewerkenBeschrijving = nullptr;
+    QAction* MnuBewerkenDoel = nullptr;
+    QAction* mnu_remove_screenshot = nullptr;
+    QAction* mnu_remove_description = nullptr;
+    QAction* mnuKavrelFolder = nullptr;
+    QAction* MnuBestandAfsluiten = nullptr;
+    QMenu* mnuDOSBox = nullptr;
+    QAction* mnuLocateDOSBox = nullptr;
+    QAction* mnuExitOption = nullptr;
+    QAction* MnuHelp = nullptr;
+
+    // Module variables
+    GameTable Games;
+    QString DosBoxPath;
+    QString DosGamesFolder;
+    bool AutoExit = false;
+    QString AppFolder;
+    bool SelectionBusy = false;
+    bool HelpShown = false;
+    int LastKeyCode = 0;
+
+    PlatformServices platform;
+    FilePicker CMDialog1;
+    bool storeFailureShown = false;
+};

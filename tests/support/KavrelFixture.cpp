@@ -1,0 +1,118 @@
+#include "KavrelFixture.h"
+
+#include "platform/ValueConversion.h"
+#include "store/CollectionStore.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTest>
+#include <QUuid>
+
+KavrelFixture::KavrelFixture() {
+    QDir(folder.path()).mkpath(QStringLiteral("app"));
+    QDir(folder.path()).mkpath(QStringLiteral("config/Kavrel"));
+    for (const char* asset : {"Default.bmp", "readme.txt"}) {
+        const QString name = QString::fromLatin1(asset);
+        QFile::copy(QStringLiteral(KAVREL_ASSETS_DIR "/") + name, appFolder() + u'/' + name);
+    }
+}
+
+KavrelFixture::~KavrelFixture() {
+    kavrel.reset();
+    store.reset();
+}
+
+QString KavrelFixture::path(const QString& name) const {
+    return QDir::toNativeSeparators(folder.filePath(name));
+}
+
+void KavrelFixture::seed(const QString& section, const QString& key, const QString& value) {
+    QSettings settings(storePath(), QSettings::IniFormat);
+    settings.setValue(section + u'/' + key, value);
+    settings.sync();
+}
+
+void KavrelFixture::seedGames(const QList<GameEntry>& games, std::optional<int> last) {
+    seed(QStringLiteral("Games"), QStringLiteral("Count"), integerText(int(games.size())));
+    for (int n = 1; n <= games.size(); ++n) {
+        const GameEntry& game = games[n - 1];
+        const QString section = QStringLiteral("Game%1").arg(n, 4, 10, QChar(u'0'));
+        seed(section, QStringLiteral("GPath"), game.GPath);
+        seed(section, QStringLiteral("GBmp"), game.GBmp);
+        seed(section, QStringLiteral("GText"), game.GText);
+        seed(section, QStringLiteral("GTitle"), game.GTitle);
+        seed(section, QStringLiteral("GType"), booleanText(game.GType));
+    }
+    if (last)
+        seed(QStringLiteral("Games"), QStringLiteral("Last"), integerText(*last));
+}
+
+QString KavrelFixture::writeFile(const QString& name, const QByteArray& content) {
+    const QString file = path(name);
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    QFile out(file);
+    if (out.open(QIODevice::WriteOnly))
+        out.write(content);
+    return file;
+}
+
+QString KavrelFixture::writePicture(const QString& name, QSize size, QColor colour,
+                                    const char* format) {
+    const QString file = path(name);
+    QDir().mkpath(QFileInfo(file).absolutePath());
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(colour);
+    picture.save(file, format);
+    return file;
+}
+
+Hoofdscherm& KavrelFixture::start() {
+    store = SettingsStore::openIniFile(storePath());
+    kavrel = std::make_unique<Hoofdscherm>(PlatformServices{
+        *store, dialogs, starter, appFolder(), [this] { ++endProgramCalls; }});
+    kavrel->activateWindow();
+    if (!QTest::qWaitForWindowActive(kavrel.get()))
+        qWarning("The window did not become active; focus checks will fail.");
+    return *kavrel;
+}
+
+Hoofdscherm& KavrelFixture::restart() {
+    kavrel.reset();
+    store.reset();
+    return start();
+}
+
+QRadioButton* KavrelFixture::optType(int index) const {
+    for (QRadioButton* option : kavrel->findChildren<QRadioButton*>(QStringLiteral("optType")))
+        if (option->property("Index").toInt() == index)
+            return option;
+    return nullptr;
+}
+
+QWidget* KavrelFixture::focused() const { return QApplication::focusWidget(); }
+
+QByteArray KavrelFixture::storeFileBytes() const {
+    QFile file(storePath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+std::optional<QString> KavrelFixture::onDisk(const QString& section, const QString& key) const {
+    // A QSettings on the store's own file would answer from the cache it shares with the
+    // window's store; a copy under a new name can only answer from the disk.
+    const QString copy =
+        path(QStringLiteral("disk-%1.ini").arg(QUuid::createUuid().toString(QUuid::Id128)));
+    QFile::copy(storePath(), copy);
+    std::optional<QString> value;
+    {
+        QSettings settings(copy, QSettings::IniFormat);
+        const QVariant stored = settings.value(section + u'/' + key);
+        if (stored.isValid())
+            value = stored.toString();
+    }
+    QFile::remove(copy);
+    return value;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "RecordingStarter.h"
+#include "ScriptedDialogs.h"
+#include "platform/SettingsStore.h"
+#include "store/GameTable.h"
+#include "window/Hoofdscherm.h"
+
+#include <QAction>
+#include <QColor>
+#include <QSize>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class QRadioButton;
+
+// One Kavrel of a test's own: its store and program folder in a temporary folder, scripted
+// dialogs and a recording program starter.
+class KavrelFixture {
+public:
+    KavrelFixture();
+    ~KavrelFixture();
+
+    // A path inside the fixture's temporary folder, in the platform's native form.
+    QString path(const QString& name) const;
+    QString storePath() const { return path(QStringLiteral("config/Kavrel/Kavrel.conf")); }
+    QString appFolder() const { return path(QStringLiteral("app")); }
+
+    // --- Before the start: what the store holds
+    void seed(const QString& section, const QString& key, const QString& value);
+    // "Count" and one section per game; "Last" when given.
+    void seedGames(const QList<GameEntry>& games, std::optional<int> last = std::nullopt);
+
+    // --- Files the games point at
+    QString writeFile(const QString& name, const QByteArray& content);
+    QString writePicture(const QString& name, QSize size, QColor colour, const char* format);
+
+    // --- The window
+    Hoofdscherm& start();
+    // Ends the window as the user's last act did and starts a new one on the same store.
+    Hoofdscherm& restart();
+    Hoofdscherm& window() { return *kavrel; }
+    template <typename Control>
+    Control* find(const QString& name) const {
+        return kavrel->findChild<Control*>(name);
+    }
+    QAction* action(const QString& name) const { return find<QAction>(name); }
+    QRadioButton* optType(int index) const;
+    QWidget* focused() const;
+
+    // --- What reached the disk, read from the file itself
+    std::optional<QString> onDisk(const QString& section, const QString& key) const;
+    QByteArray storeFileBytes() const;
+
+    ScriptedDialogs dialogs;
+    RecordingStarter starter;
+    int endProgramCalls = 0;
+
+private:
+    QTemporaryDir folder;
+    std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<Hoofdscherm> kavrel;
+};

@@ -1,0 +1,97 @@
+#include "ScriptedDialogs.h"
+
+namespace {
+
+QString kindName(ScriptedDialogs::Kind kind) {
+    switch (kind) {
+    case ScriptedDialogs::Kind::OpenFile:
+        return QStringLiteral("open-file dialog");
+    case ScriptedDialogs::Kind::InputBox:
+        return QStringLiteral("input box");
+    case ScriptedDialogs::Kind::MsgBox:
+        return QStringLiteral("message box");
+    case ScriptedDialogs::Kind::Folder:
+        return QStringLiteral("folder picker");
+    }
+    return {};
+}
+
+QString describe(const ScriptedDialogs::Shown& shown) {
+    if (shown.kind == ScriptedDialogs::Kind::OpenFile)
+        return QStringLiteral("open-file dialog (folder \"%1\", file \"%2\", filter \"%3\")")
+            .arg(shown.request.initDir, shown.request.fileName, shown.request.filter);
+    return QStringLiteral("%1 \"%2\" / \"%3\"").arg(kindName(shown.kind), shown.title, shown.prompt);
+}
+
+} // namespace
+
+void ScriptedDialogs::chooseFile(const QString& path, WhileOpen whileOpen) {
+    script.push_back({Kind::OpenFile, path, std::move(whileOpen)});
+}
+
+void ScriptedDialogs::cancelFile(WhileOpen whileOpen) {
+    script.push_back({Kind::OpenFile, std::nullopt, std::move(whileOpen)});
+}
+
+void ScriptedDialogs::type(const QString& answer, WhileOpen whileOpen) {
+    script.push_back({Kind::InputBox, answer, std::move(whileOpen)});
+}
+
+void ScriptedDialogs::acknowledge(WhileOpen whileOpen) {
+    script.push_back({Kind::MsgBox, QString(), std::move(whileOpen)});
+}
+
+void ScriptedDialogs::chooseFolder(const QString& folder, WhileOpen whileOpen) {
+    script.push_back({Kind::Folder, folder, std::move(whileOpen)});
+}
+
+QString ScriptedDialogs::problems() const {
+    QStringList all = unexpected;
+    for (const Answer& answer : script)
+        all.append(QStringLiteral("unused answer for a %1").arg(kindName(answer.kind)));
+    return all.join(QStringLiteral("; "));
+}
+
+void ScriptedDialogs::reset() {
+    script.clear();
+    history.clear();
+    unexpected.clear();
+}
+
+std::optional<ScriptedDialogs::Answer> ScriptedDialogs::take(const Shown& shown) {
+    history.append(shown);
+    if (script.empty()) {
+        unexpected.append(QStringLiteral("unexpected %1").arg(describe(shown)));
+        return std::nullopt;
+    }
+    Answer answer = std::move(script.front());
+    script.pop_front();
+    if (answer.kind != shown.kind) {
+        unexpected.append(QStringLiteral("expected a %1, got %2")
+                              .arg(kindName(answer.kind), describe(shown)));
+        return std::nullopt;
+    }
+    if (answer.whileOpen)
+        answer.whileOpen();
+    return answer;
+}
+
+std::optional<QString> ScriptedDialogs::openFile(const OpenFileRequest& request) {
+    const std::optional<Answer> answer = take({Kind::OpenFile, request, {}, {}, {}, {}});
+    return answer ? answer->text : std::nullopt;
+}
+
+QString ScriptedDialogs::InputBox(const QString& prompt, const QString& title,
+                                  const QString& defaultText) {
+    const std::optional<Answer> answer = take({Kind::InputBox, {}, prompt, title, defaultText, {}});
+    return answer ? answer->text.value_or(QString()) : QString();
+}
+
+void ScriptedDialogs::MsgBox(const QString& prompt, MsgBoxStyle style, const QString& title) {
+    take({Kind::MsgBox, {}, prompt, title, {}, style});
+}
+
+QString ScriptedDialogs::BrowseForFolder() {
+    const std::optional<Answer> answer = take({Kind::Folder, {}, {}, {}, {}, {}});
+    return answer ? answer->text.value_or(QString()) : QString();
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+
+#include <QList>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+
+// Answers the window's dialogs from a script, in order. A dialog that nobody scripted, or one of
+// another kind than scripted, is a problem (and is cancelled); so is an answer left unused.
+class ScriptedDialogs : public Dialogs {
+public:
+    enum class Kind { OpenFile, InputBox, MsgBox, Folder };
+
+    // What one dialog was shown with.
+    struct Shown {
+        Kind kind;
+        OpenFileRequest request;
+        QString prompt;
+        QString title;
+        QString defaultText;
+        MsgBoxStyle style = MsgBoxStyle::Critical;
+    };
+
+    // Each answer may run a check while its dialog is open.
+    using WhileOpen = std::function<void()>;
+
+    void chooseFile(const QString& path, WhileOpen whileOpen = {});
+    void cancelFile(WhileOpen whileOpen = {});
+    // The empty text stands for Cancel, as the input box reports it.
+    void type(const QString& answer, WhileOpen whileOpen = {});
+    void acknowledge(WhileOpen whileOpen = {});
+    // The empty text stands for Cancel.
+    void chooseFolder(const QString& folder, WhileOpen whileOpen = {});
+
+    const QList<Shown>& shown() const { return history; }
+    const Shown& last() const { return history.back(); }
+    // Empty when every dialog was scripted and every answer used; otherwise what went wrong.
+    QString problems() const;
+    // Forgets the history, the problems and the answers not yet used.
+    void reset();
+
+    std::optional<QString> openFile(const OpenFileRequest& request) override;
+    QString InputBox(const QString& prompt, const QString& title,
+                     const QString& defaultText) override;
+    void MsgBox(const QString& prompt, MsgBoxStyle style, const QString& title) override;
+    QString BrowseForFolder() override;
+
+private:
+    struct Answer {
+        Kind kind;
+        std::optional<QString> text; // nothing: cancel
+        WhileOpen whileOpen;
+    };
+
+    std::optional<Answer> take(const Shown& shown);
+
+    std::deque<Answer> script;
+    QList<Shown> history;
+    QStringList unexpected;
+};
+
+// Fails the test when the dialogs saw anything unexpected or kept answers back.
+#define VERIFY_DIALOGS(dialogs)                                                                    \
+    QVERIFY2((dialogs).problems().isEmpty(), qPrintable((dialogs).problems()))

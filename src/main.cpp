@@ -13,7 +13,8 @@ int main(int argc, char* argv[]) {
     const std::unique_ptr<SettingsStore> store = SettingsStore::openUserStore();
     QtDialogs dialogs;
     ProcessStarter starter;
-    Hoofdscherm window({*store, dialogs, starter, QCoreApplication::applicationDirPath(),
-                        [] { QCoreApplication::exit(0); }});
+    Hoofdscherm window({*store, dialogs, starter, QCoreApplication::applicationDirPath(), [] {
+                            QCoreApplication::exit(0);
+                        }});
     return QApplication::exec();
 }

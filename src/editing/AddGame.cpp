@@ -5,4 +5,3 @@ void Hoofdscherm::MnuBestandNieuw_Click() {}
 void Hoofdscherm::HaalAfbeelding() {}
 
 void Hoofdscherm::HaalBeschrijving() {}
-

@@ -22,6 +22,10 @@ void Hoofdscherm::optType_Click(int Index) {
     platform.store.SaveSetting(GameKey(row), StoreLayout::GType, booleanText(dos));
 }
 
-void Hoofdscherm::mnu_game_dos_Click() { optType_Click(0); }
+void Hoofdscherm::mnu_game_dos_Click() {
+    optType_Click(0);
+}
 
-void Hoofdscherm::mnu_game_win_Click() { optType_Click(1); }
+void Hoofdscherm::mnu_game_win_Click() {
+    optType_Click(1);
+}

@@ -1,4 +1,3 @@
 #include "window/Hoofdscherm.h"
 
 void Hoofdscherm::MnuBestandVerwijderen_Click() {}
-

@@ -11,4 +11,3 @@ void Hoofdscherm::RTB1_DblClick() {}
 void Hoofdscherm::mnu_remove_screenshot_Click() {}
 
 void Hoofdscherm::mnu_remove_description_Click() {}
-

@@ -7,4 +7,3 @@ void Hoofdscherm::mnuLocateDOSBox_Click() {}
 void Hoofdscherm::mnuExitOption_Click() {}
 
 void Hoofdscherm::ExitCheck_Click() {}
-

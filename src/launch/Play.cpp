@@ -3,4 +3,3 @@
 void Hoofdscherm::MnuBestandOpen_Click() {}
 
 void Hoofdscherm::KnopSpelen_Click() {}
-

@@ -3,4 +3,3 @@
 void Hoofdscherm::Form_QueryUnload() {}
 
 void Hoofdscherm::MnuBestandAfsluiten_Click() {}
-

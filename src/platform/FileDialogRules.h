@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 // The picker's filter text, "description |patterns" pairs separated by "|" with the patterns

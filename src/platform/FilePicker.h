@@ -3,7 +3,6 @@
 #include "platform/Dialogs.h"
 
 #include <QString>
-
 #include <cstdint>
 
 // The one open-file picker of the window. Whatever a use sets stays set for the next use, so a

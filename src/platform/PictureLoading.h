@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <QString>
-
 #include <optional>
 
 // A BMP, GIF or JPEG picture, recognised by its content whatever its name says; nothing when

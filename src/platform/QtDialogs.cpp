@@ -31,9 +31,10 @@ std::optional<QString> QtDialogs::openFile(const OpenFileRequest& request) {
             return QDir::toNativeSeparators(*file);
         if (!(request.flags & FileMustExist))
             return QDir::toNativeSeparators(chosen);
-        QMessageBox::warning(&dialog, dialog.windowTitle(),
-                             QStringLiteral("%1\nFile not found.\nCheck the file name and try again.")
-                                 .arg(QDir::toNativeSeparators(chosen)));
+        QMessageBox::warning(
+            &dialog, dialog.windowTitle(),
+            QStringLiteral("%1\nFile not found.\nCheck the file name and try again.")
+                .arg(QDir::toNativeSeparators(chosen)));
     }
     return std::nullopt;
 }

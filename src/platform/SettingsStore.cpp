@@ -12,7 +12,9 @@
 
 namespace {
 
-QString settingsKey(const QString& section, const QString& key) { return section + u'/' + key; }
+QString settingsKey(const QString& section, const QString& key) {
+    return section + u'/' + key;
+}
 
 #ifdef Q_OS_UNIX
 // QSettings replaces the file by a rename; the rename itself only lasts once the folder that
@@ -62,7 +64,9 @@ SettingsStore::SettingsStore(SettingsFactory factory, bool file)
 
 SettingsStore::~SettingsStore() = default;
 
-QString SettingsStore::location() const { return reader->fileName(); }
+QString SettingsStore::location() const {
+    return reader->fileName();
+}
 
 QString SettingsStore::GetSetting(const QString& section, const QString& key,
                                   const QString& defaultValue) const {
@@ -140,7 +144,9 @@ QString SettingsStore::refusalReason() const {
         .arg(QDir::toNativeSeparators(file.absoluteFilePath()));
 }
 
-SettingsStore::Batch::Batch(SettingsStore& s) : store(s) { ++store.openBatches; }
+SettingsStore::Batch::Batch(SettingsStore& s) : store(s) {
+    ++store.openBatches;
+}
 
 SettingsStore::Batch::~Batch() {
     if (--store.openBatches == 0)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <functional>
 #include <memory>
 #include <optional>
@@ -56,7 +55,7 @@ private:
     explicit SettingsStore(SettingsFactory factory, bool isFile);
 
     struct PendingChange {
-        QString key; // "section/key"
+        QString key;                  // "section/key"
         std::optional<QString> value; // nothing: delete the key
     };
 

@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QStringDecoder>
-
 #include <array>
 
 namespace {

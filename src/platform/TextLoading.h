@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <optional>
 
 // A text file's content as plain text: UTF-8 with or without byte-order mark, otherwise the

@@ -24,6 +24,10 @@ std::optional<bool> toBoolean(const QString& text) {
     return number != 0.0;
 }
 
-QString integerText(int value) { return QString::number(value); }
+QString integerText(int value) {
+    return QString::number(value);
+}
 
-QString booleanText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
+QString booleanText(bool value) {
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}

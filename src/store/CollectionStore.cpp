@@ -9,7 +9,8 @@
 using namespace StoreLayout;
 
 int readGameCount(const SettingsStore& store) {
-    const int count = toInteger(store.GetSetting(GamesSection, Count, QStringLiteral("0"))).value_or(0);
+    const int count =
+        toInteger(store.GetSetting(GamesSection, Count, QStringLiteral("0"))).value_or(0);
     return std::clamp(count, 0, GameTable::MaxGames);
 }
 

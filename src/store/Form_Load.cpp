@@ -58,8 +58,9 @@ void Hoofdscherm::Form_Load() {
         Lijst->setEnabled(true);
         KnopVolgende->setEnabled(Lijst->ListCount() > 1);
         KnopVorige->setEnabled(false);
-        for (QWidget* control : {static_cast<QWidget*>(KnopSpelen), static_cast<QWidget*>(optType[0]),
-                                 static_cast<QWidget*>(optType[1])})
+        for (QWidget* control :
+             {static_cast<QWidget*>(KnopSpelen), static_cast<QWidget*>(optType[0]),
+              static_cast<QWidget*>(optType[1])})
             control->setEnabled(true);
         for (QAction* command : {MnuBestandVerwijderen, MnuBestandOpen, mnu_game_dos, mnu_game_win,
                                  mnuChange->menuAction()})
@@ -73,7 +74,8 @@ void Hoofdscherm::Form_Load() {
         RTB1->setFocus();
         return;
     }
-    const int last = toInteger(platform.store.GetSetting(GamesSection, Last, QStringLiteral("0"))).value_or(0);
+    const int last =
+        toInteger(platform.store.GetSetting(GamesSection, Last, QStringLiteral("0"))).value_or(0);
     if (last >= 0 && last < GameCount()) {
         Lijst->setListIndex(last);
         RefreshCaption();

@@ -1,15 +1,14 @@
 #pragma once
 
 #include <QString>
-
 #include <vector>
 
 // One game of the collection.
 struct GameEntry {
-    QString GPath;  // full path of the program file
-    QString GBmp;   // full path of the screenshot; empty: none
-    QString GText;  // full path of the description; empty: none
-    QString GTitle; // the title shown in the list
+    QString GPath;     // full path of the program file
+    QString GBmp;      // full path of the screenshot; empty: none
+    QString GText;     // full path of the description; empty: none
+    QString GTitle;    // the title shown in the list
     bool GType = true; // true: a DOS game, started through DOSBox; false: a Windows game
 
     friend bool operator==(const GameEntry&, const GameEntry&) = default;

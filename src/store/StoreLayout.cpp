@@ -1,3 +1,5 @@
 #include "store/StoreLayout.h"
 
-QString GameKey(int n) { return QStringLiteral("Game") + QString::number(n + 10000).right(4); }
+QString GameKey(int n) {
+    return QStringLiteral("Game") + QString::number(n + 10000).right(4);
+}

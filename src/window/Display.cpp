@@ -17,8 +17,12 @@ namespace {
 const QString NoDescription = QStringLiteral("No description available");
 
 // Shown when "Default.bmp" or "readme.txt" beside the program is missing or unreadable.
-QImage builtInDefaultPicture() { return *LoadPicture(QStringLiteral(":/kavrel/Default.bmp")); }
-QString builtInHelpText() { return *LoadFile(QStringLiteral(":/kavrel/readme.txt")); }
+QImage builtInDefaultPicture() {
+    return *LoadPicture(QStringLiteral(":/kavrel/Default.bmp"));
+}
+QString builtInHelpText() {
+    return *LoadFile(QStringLiteral(":/kavrel/readme.txt"));
+}
 
 } // namespace
 
@@ -50,7 +54,9 @@ void Hoofdscherm::RefreshCaption() {
                        .arg(Lijst->ListCount()));
 }
 
-int Hoofdscherm::currentGame() const { return Lijst->ListIndex() + 1; }
+int Hoofdscherm::currentGame() const {
+    return Lijst->ListIndex() + 1;
+}
 
 void Hoofdscherm::ShowDefaultPicture() {
     const std::optional<QImage> beside = LoadPicture(AppFolder + QStringLiteral("Default.bmp"));
@@ -64,7 +70,9 @@ bool Hoofdscherm::ShowScreenshot(const QString& path) {
     return picture.has_value();
 }
 
-void Hoofdscherm::ShowNoDescription() { RTB1->setPlainText(NoDescription); }
+void Hoofdscherm::ShowNoDescription() {
+    RTB1->setPlainText(NoDescription);
+}
 
 bool Hoofdscherm::ShowDescription(const QString& path) {
     const std::optional<QString> text = LoadFile(path);
@@ -80,7 +88,8 @@ void Hoofdscherm::LoadHelpText() {
 }
 
 void Hoofdscherm::DisableGameControls() {
-    for (QWidget* control : std::initializer_list<QWidget*>{Lijst, KnopVolgende, KnopVorige, KnopSpelen})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{Lijst, KnopVolgende, KnopVorige, KnopSpelen})
         control->setEnabled(false);
     for (QAction* command : {MnuBestandVerwijderen, MnuBestandOpen, mnuChange->menuAction()})
         command->setEnabled(false);

@@ -46,9 +46,8 @@ void Hoofdscherm::connectHandlers() {
     connect(RTB1, &DescriptionBox::DblClick, this, &Hoofdscherm::RTB1_DblClick);
     connect(RTB1, &DescriptionBox::LostFocus, this, &Hoofdscherm::RTB1_LostFocus);
     for (int index : {0, 1})
-        connect(optType[index], &QRadioButton::clicked, this, [this, index] {
-            optType_Click(index);
-        });
+        connect(optType[index], &QRadioButton::clicked, this,
+                [this, index] { optType_Click(index); });
     // The check box answers every change of its state, also one made by the program.
     connect(ExitCheck, &QCheckBox::toggled, this, &Hoofdscherm::ExitCheck_Click);
 

@@ -5,7 +5,6 @@
 #include "store/GameTable.h"
 
 #include <QMainWindow>
-
 #include <array>
 
 class DescriptionBox;

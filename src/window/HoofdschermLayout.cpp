@@ -66,8 +66,8 @@ void Hoofdscherm::createControls() {
     KnopVolgende = named(new QToolButton(client), "KnopVolgende",
                          QStringLiteral("Select next game in collection"));
     KnopVolgende->setGeometry(312, 8, 21, 21);
-    for (auto [button, direction] : {std::pair{KnopVorige, Qt::LeftArrow},
-                                     std::pair{KnopVolgende, Qt::RightArrow}}) {
+    for (auto [button, direction] :
+         {std::pair{KnopVorige, Qt::LeftArrow}, std::pair{KnopVolgende, Qt::RightArrow}}) {
         button->setIcon(QIcon(arrowPicture(direction)));
         button->setIconSize(QSize(24, 24));
         button->setFocusPolicy(Qt::StrongFocus);
@@ -105,7 +105,7 @@ void Hoofdscherm::createControls() {
 }
 
 void Hoofdscherm::setTabOrder() {
-    const QWidget* order[] = {Picture1, KnopVorige, KnopVolgende, Lijst, KnopSpelen,
+    const QWidget* order[] = {Picture1, KnopVorige, KnopVolgende, Lijst,    KnopSpelen,
                               RTB1,     optType[0], optType[1],   ExitCheck};
     for (std::size_t i = 1; i < std::size(order); ++i)
         QWidget::setTabOrder(const_cast<QWidget*>(order[i - 1]), const_cast<QWidget*>(order[i]));

@@ -9,4 +9,3 @@ void Hoofdscherm::Form_KeyDown(int, int) {}
 void Hoofdscherm::Form_KeyPress(int) {}
 
 void Hoofdscherm::Form_KeyUp(int, int) {}
-

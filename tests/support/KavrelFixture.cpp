@@ -72,8 +72,10 @@ QString KavrelFixture::writePicture(const QString& name, QSize size, QColor colo
 
 Hoofdscherm& KavrelFixture::start() {
     store = SettingsStore::openIniFile(storePath());
-    kavrel = std::make_unique<Hoofdscherm>(PlatformServices{
-        *store, dialogs, starter, appFolder(), [this] { ++endProgramCalls; }});
+    kavrel = std::make_unique<Hoofdscherm>(
+        PlatformServices{*store, dialogs, starter, appFolder(), [this] {
+                             ++endProgramCalls;
+                         }});
     kavrel->activateWindow();
     if (!QTest::qWaitForWindowActive(kavrel.get()))
         qWarning("The window did not become active; focus checks will fail.");
@@ -93,7 +95,9 @@ QRadioButton* KavrelFixture::optType(int index) const {
     return nullptr;
 }
 
-QWidget* KavrelFixture::focused() const { return QApplication::focusWidget(); }
+QWidget* KavrelFixture::focused() const {
+    return QApplication::focusWidget();
+}
 
 QByteArray KavrelFixture::storeFileBytes() const {
     QFile file(storePath());

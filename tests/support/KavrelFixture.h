@@ -10,7 +10,6 @@
 #include <QColor>
 #include <QSize>
 #include <QTemporaryDir>
-
 #include <memory>
 
 class QRadioButton;
@@ -41,8 +40,7 @@ public:
     // Ends the window as the user's last act did and starts a new one on the same store.
     Hoofdscherm& restart();
     Hoofdscherm& window() { return *kavrel; }
-    template <typename Control>
-    Control* find(const QString& name) const {
+    template <typename Control> Control* find(const QString& name) const {
         return kavrel->findChild<Control*>(name);
     }
     QAction* action(const QString& name) const { return find<QAction>(name); }

@@ -20,7 +20,8 @@ QString describe(const ScriptedDialogs::Shown& shown) {
     if (shown.kind == ScriptedDialogs::Kind::OpenFile)
         return QStringLiteral("open-file dialog (folder \"%1\", file \"%2\", filter \"%3\")")
             .arg(shown.request.initDir, shown.request.fileName, shown.request.filter);
-    return QStringLiteral("%1 \"%2\" / \"%3\"").arg(kindName(shown.kind), shown.title, shown.prompt);
+    return QStringLiteral("%1 \"%2\" / \"%3\"")
+        .arg(kindName(shown.kind), shown.title, shown.prompt);
 }
 
 } // namespace
@@ -67,8 +68,8 @@ std::optional<ScriptedDialogs::Answer> ScriptedDialogs::take(const Shown& shown)
     Answer answer = std::move(script.front());
     script.pop_front();
     if (answer.kind != shown.kind) {
-        unexpected.append(QStringLiteral("expected a %1, got %2")
-                              .arg(kindName(answer.kind), describe(shown)));
+        unexpected.append(
+            QStringLiteral("expected a %1, got %2").arg(kindName(answer.kind), describe(shown)));
         return std::nullopt;
     }
     if (answer.whileOpen)

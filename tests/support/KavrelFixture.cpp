@@ -1,5 +1,6 @@
 #include "KavrelFixture.h"
 
+#include "PictureFiles.h"
 #include "platform/ValueConversion.h"
 #include "store/CollectionStore.h"
 
@@ -64,9 +65,7 @@ QString KavrelFixture::writePicture(const QString& name, QSize size, QColor colo
                                     const char* format) {
     const QString file = path(name);
     QDir().mkpath(QFileInfo(file).absolutePath());
-    QImage picture(size, QImage::Format_RGB32);
-    picture.fill(colour);
-    picture.save(file, format);
+    ::writePicture(file, size, colour, format);
     return file;
 }
 

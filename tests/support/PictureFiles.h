@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QColor>
+#include <QSize>
+#include <QString>
+
+// Writes a picture of one colour in the format "BMP", "GIF", "JPEG" or any other Qt writes.
+// Qt reads GIF but cannot write it, so GIF pictures are encoded here.
+bool writePicture(const QString& path, QSize size, QColor colour, const char* format);

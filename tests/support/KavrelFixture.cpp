@@ -4,7 +4,9 @@
 #include "platform/ValueConversion.h"
 #include "store/CollectionStore.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -24,7 +26,7 @@ KavrelFixture::KavrelFixture() {
 
 KavrelFixture::~KavrelFixture() {
     kavrel.reset();
-    store.reset();
+    settings.reset();
 }
 
 QString KavrelFixture::path(const QString& name) const {
@@ -70,9 +72,9 @@ QString KavrelFixture::writePicture(const QString& name, QSize size, QColor colo
 }
 
 Hoofdscherm& KavrelFixture::start() {
-    store = SettingsStore::openIniFile(storePath());
+    settings = SettingsStore::openIniFile(storePath());
     kavrel = std::make_unique<Hoofdscherm>(
-        PlatformServices{*store, dialogs, starter, appFolder(), [this] {
+        PlatformServices{*settings, dialogs, starter, appFolder(), [this] {
                              ++endProgramCalls;
                          }});
     kavrel->activateWindow();
@@ -83,7 +85,7 @@ Hoofdscherm& KavrelFixture::start() {
 
 Hoofdscherm& KavrelFixture::restart() {
     kavrel.reset();
-    store.reset();
+    settings.reset();
     return start();
 }
 
@@ -118,4 +120,14 @@ std::optional<QString> KavrelFixture::onDisk(const QString& section, const QStri
     }
     QFile::remove(copy);
     return value;
+}
+
+void KavrelFixture::pickTitle(int index) {
+    auto* list = find<QComboBox>(QStringLiteral("Lijst"));
+    list->showPopup();
+    QAbstractItemView* view = list->view();
+    QTRY_VERIFY(view->isVisible());
+    const QRect entry = view->visualRect(view->model()->index(index, 0));
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, entry.center());
+    QTRY_VERIFY(!view->isVisible());
 }

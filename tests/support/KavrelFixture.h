@@ -40,12 +40,16 @@ public:
     // Ends the window as the user's last act did and starts a new one on the same store.
     Hoofdscherm& restart();
     Hoofdscherm& window() { return *kavrel; }
+    // The window's own store, while it runs.
+    SettingsStore& store() { return *settings; }
     template <typename Control> Control* find(const QString& name) const {
         return kavrel->findChild<Control*>(name);
     }
     QAction* action(const QString& name) const { return find<QAction>(name); }
     QRadioButton* optType(int index) const;
     QWidget* focused() const;
+    // Picks a title in the list the way the user does: opens the list and clicks the entry.
+    void pickTitle(int index);
 
     // --- What reached the disk, read from the file itself
     std::optional<QString> onDisk(const QString& section, const QString& key) const;
@@ -57,6 +61,6 @@ public:
 
 private:
     QTemporaryDir folder;
-    std::unique_ptr<SettingsStore> store;
+    std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<Hoofdscherm> kavrel;
 };

@@ -54,6 +54,10 @@ void Hoofdscherm::createControls() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
     client->setFixedSize(339, 411);
+    // The controls' sizes were made for a small dialog font: "Auto-exit" must fit in 65 pixels.
+    QFont font = client->font();
+    font.setPointSizeF(8.0);
+    client->setFont(font);
     setCentralWidget(client);
 
     Picture1 = named(new PictureBox(client), "Picture1",
@@ -100,6 +104,7 @@ void Hoofdscherm::createControls() {
                       QStringLiteral("Check this option if you want DOSBox to close after "
                                      "ending your game"));
     ExitCheck->setGeometry(112, 384, 65, 25);
+    ExitCheck->setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"));
 
     setTabOrder();
 }

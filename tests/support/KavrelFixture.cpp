@@ -73,7 +73,7 @@ QString KavrelFixture::writePicture(const QString& name, QSize size, QColor colo
 Hoofdscherm& KavrelFixture::start() {
     store = SettingsStore::openIniFile(storePath());
     kavrel = std::make_unique<Hoofdscherm>(
-        PlatformServices{*store, dialogs, starter, appFolder(), [this] {
+        PlatformServices{*store, dialogs, *starterInUse, appFolder(), [this] {
                              ++endProgramCalls;
                          }});
     kavrel->activateWindow();

@@ -50,6 +50,9 @@ void Hoofdscherm::connectHandlers() {
                 [this, index] { optType_Click(index); });
     // The check box answers every change of its state, also one made by the program.
     connect(ExitCheck, &QCheckBox::toggled, this, &Hoofdscherm::ExitCheck_Click);
+    // The end of the desktop session need not close the window first, so it remembers the
+    // selected game on its own; the session manager handed along is of no use here.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { storeLastGame(); });
 
     const std::pair<QAction*, void (Hoofdscherm::*)()> menuHandlers[] = {
         {MnuBestandNieuw, &Hoofdscherm::MnuBestandNieuw_Click},

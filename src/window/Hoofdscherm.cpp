@@ -95,7 +95,9 @@ void Hoofdscherm::previewKey(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         if (!key->isAutoRepeat())
             Form_KeyDown(keyCode, shift);
-        if (!key->text().isEmpty())
+        // With Ctrl or Alt held a key types no character: it is a command of another kind.
+        const bool typesCharacter = (shift & (KeyCodes::CtrlMask | KeyCodes::AltMask)) == 0;
+        if (typesCharacter && !key->text().isEmpty())
             Form_KeyPress(key->text().front().unicode());
     } else if (!key->isAutoRepeat()) {
         Form_KeyUp(keyCode, shift);

@@ -1,5 +1,6 @@
 // Where DOSBox and the DOS games live, and the auto-exit option in its two places.
 #include "KavrelFixture.h"
+#include "platform/FileDialogRules.h"
 #include "platform/PickerFilters.h"
 
 #include <QCheckBox>
@@ -61,6 +62,8 @@ void LocationsTest::dosBoxPickerCancelledOnFirstRunDisablesTheCheckBox() {
 
     // A location found later does not bring the check box back in this run; the next start does.
     const QString dosbox = kavrel.writeFile(u"emu/dosbox"_s, "#!/bin/sh\n");
+    // Programs without an extension: the desktop's picker never adds "exe" to an existing file.
+    QCOMPARE(existingFileFor(dosbox, u"exe"_s), dosbox);
     kavrel.dialogs.chooseFile(dosbox);
     locate->trigger();
     QCOMPARE(window.dosBoxPath(), dosbox);

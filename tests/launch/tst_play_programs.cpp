@@ -6,7 +6,7 @@
 
 #include <QDir>
 #include <QTest>
-#include <csignal>
+#include <signal.h>
 
 using namespace Qt::StringLiterals;
 
@@ -166,9 +166,8 @@ void PlayProgramsTest::pathsReachTheStartedProgramUnchanged() {
 void PlayProgramsTest::windowsGameRunsInItsOwnFolder() {
     KavrelFixture kavrel;
     // A game that finds its files by relative names, as many do.
-    const QString program =
-        makeProgram(kavrel, u"native \"Spiel\" Ärger/play me"_s,
-                    "#!/bin/sh\npwd > started-here.txt\n");
+    const QString program = makeProgram(kavrel, u"native \"Spiel\" Ärger/play me"_s,
+                                        "#!/bin/sh\npwd > started-here.txt\n");
     const QString folder = QFileInfo(program).absolutePath();
     kavrel.seedGames({game(program, false)});
     kavrel.useStarter(desktop);

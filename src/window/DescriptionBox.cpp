@@ -11,8 +11,9 @@ DescriptionBox::DescriptionBox(QWidget* parent) : QPlainTextEdit(parent) {
 
 void DescriptionBox::focusOutEvent(QFocusEvent* event) {
     QPlainTextEdit::focusOutEvent(event);
-    const bool leftForAnotherControl =
-        event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason;
+    const bool leftForAnotherControl = event->reason() != Qt::ActiveWindowFocusReason &&
+                                       event->reason() != Qt::PopupFocusReason &&
+                                       event->reason() != Qt::MenuBarFocusReason;
     if (leftForAnotherControl)
         Q_EMIT LostFocus();
 }

@@ -50,6 +50,9 @@ void Hoofdscherm::connectHandlers() {
                 [this, index] { optType_Click(index); });
     // The check box answers every change of its state, also one made by the program.
     connect(ExitCheck, &QCheckBox::toggled, this, &Hoofdscherm::ExitCheck_Click);
+    // The end of the desktop session need not close the window first, so it remembers the
+    // selected game on its own; the session manager handed along is of no use here.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this] { storeLastGame(); });
 
     const std::pair<QAction*, void (Hoofdscherm::*)()> menuHandlers[] = {
         {MnuBestandNieuw, &Hoofdscherm::MnuBestandNieuw_Click},
@@ -92,7 +95,9 @@ void Hoofdscherm::previewKey(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         if (!key->isAutoRepeat())
             Form_KeyDown(keyCode, shift);
-        if (!key->text().isEmpty())
+        // With Ctrl or Alt held a key types no character: it is a command of another kind.
+        const bool typesCharacter = (shift & (KeyCodes::CtrlMask | KeyCodes::AltMask)) == 0;
+        if (typesCharacter && !key->text().isEmpty())
             Form_KeyPress(key->text().front().unicode());
     } else if (!key->isAutoRepeat()) {
         Form_KeyUp(keyCode, shift);

@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <optional>
 
 class DescriptionBox;
 class GameList;
@@ -114,6 +115,14 @@ private:
     // Collection editing helpers
 
     // Launching helpers
+
+    // Stores the selected entry as "Last" (when the list holds entries), unless this run has
+    // stored that same entry already.
+    void storeLastGame();
+    // Stores "Last" and ends the program; one exit, however many ways it is asked for.
+    void endRun();
+    std::optional<int> lastStored;
+    bool runEnding = false;
 
     // Controls, each also found by its name as objectName
 

@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+class GameList;
 class QRadioButton;
 
 // One Kavrel of a test's own: its store and program folder in a temporary folder, scripted
@@ -45,6 +46,9 @@ public:
     }
     QAction* action(const QString& name) const { return find<QAction>(name); }
     QRadioButton* optType(int index) const;
+    GameList* list() const;
+    // The texts of the title list's entries, in list order.
+    QStringList listEntries() const;
     QWidget* focused() const;
 
     // --- What reached the disk, read from the file itself

@@ -39,12 +39,9 @@ void ChangeExecutableTest::presetsTheStoredProgramAndStoresTheChosenOne() {
     kavrel.action(QStringLiteral("MnuBewerkenDoel"))->trigger();
 
     VERIFY_DIALOGS(kavrel.dialogs);
-    const OpenFileRequest& request = kavrel.dialogs.last().request;
-    QCOMPARE(request.initDir, folderOf(alpha));
-    QCOMPARE(request.fileName, QStringLiteral("ALPHA.EXE"));
-    QCOMPARE(request.filter, PickerFilters::Executable);
-    QCOMPARE(request.defaultExt, QStringLiteral("exe"));
-    QCOMPARE(request.flags, 0x281000u);
+    QCOMPARE(pickerSettings(kavrel.dialogs.last().request),
+             pickerSettings({folderOf(alpha), QStringLiteral("ALPHA.EXE"),
+                             PickerFilters::Executable, QStringLiteral("exe"), 0x281000}));
     QCOMPARE(window.games()[1],
              (GameEntry{other, QStringLiteral("b"), text, QStringLiteral("Alpha"), false}));
     QCOMPARE(kavrel.onDisk(QStringLiteral("Game0001"), QStringLiteral("GPath")), other);

@@ -12,10 +12,6 @@ const QString InUsePrompt =
     QStringLiteral("The given title is in use, please enter another title for this DOS-game");
 const QString BoxTitle = QStringLiteral("Change title");
 
-QString section(int n) {
-    return QStringLiteral("Game%1").arg(n, 4, 10, QChar(u'0'));
-}
-
 QList<GameEntry> bravoCharlieZulu() {
     return {GameEntry{QStringLiteral("pB"), QStringLiteral("bB"), QStringLiteral("tB"),
                       QStringLiteral("Bravo"), true},
@@ -44,9 +40,8 @@ void ChangeTitleTest::renameMovesTheGameToTheTop() {
     Hoofdscherm& window = kavrel.start();
     kavrel.list()->setFocus();
 
-    kavrel.dialogs.type(QStringLiteral("Alpha"), [&] {
-        QCOMPARE(kavrel.onDisk(section(3), QStringLiteral("GTitle")), QStringLiteral("Zulu"));
-    });
+    kavrel.dialogs.type(QStringLiteral("Alpha"),
+                        [&] { QCOMPARE(kavrel.storedGame(3).GTitle, QStringLiteral("Zulu")); });
     kavrel.action(QStringLiteral("MnuBewerkenTitel"))->trigger();
 
     VERIFY_DIALOGS(kavrel.dialogs);
@@ -60,17 +55,13 @@ void ChangeTitleTest::renameMovesTheGameToTheTop() {
     QCOMPARE(kavrel.list()->ListIndex(), 0);
     QCOMPARE(window.windowTitle(), QStringLiteral("Kavrel (Game 1 of 3)"));
     QCOMPARE(kavrel.focused(), kavrel.find<QWidget>(QStringLiteral("Picture1")));
-    QCOMPARE(kavrel.onDisk(section(1), QStringLiteral("GTitle")), QStringLiteral("Alpha"));
-    QCOMPARE(kavrel.onDisk(section(1), QStringLiteral("GPath")), QStringLiteral("pZ"));
-    QCOMPARE(kavrel.onDisk(section(1), QStringLiteral("GBmp")), QStringLiteral("bZ"));
-    QCOMPARE(kavrel.onDisk(section(1), QStringLiteral("GText")), QStringLiteral("tZ"));
-    QCOMPARE(kavrel.onDisk(section(1), QStringLiteral("GType")), QStringLiteral("False"));
-    QCOMPARE(kavrel.onDisk(section(2), QStringLiteral("GTitle")), QStringLiteral("Bravo"));
-    QCOMPARE(kavrel.onDisk(section(2), QStringLiteral("GPath")), QStringLiteral("pB"));
-    QCOMPARE(kavrel.onDisk(section(3), QStringLiteral("GTitle")), QStringLiteral("Charlie"));
-    QCOMPARE(kavrel.onDisk(section(3), QStringLiteral("GType")), QStringLiteral("True"));
-    QCOMPARE(window.games()[1].GTitle, QStringLiteral("Alpha"));
-    QCOMPARE(window.games()[1].GPath, QStringLiteral("pZ"));
+    // Zulu's section moved to the top with it; every section is rewritten.
+    QList<GameEntry> expected = bravoCharlieZulu();
+    expected[2].GTitle = QStringLiteral("Alpha");
+    QCOMPARE(kavrel.storedGame(1), expected[2]);
+    QCOMPARE(kavrel.storedGame(2), expected[0]);
+    QCOMPARE(kavrel.storedGame(3), expected[1]);
+    QCOMPARE(window.games()[1], expected[2]);
 }
 
 void ChangeTitleTest::refusedAnswersChangeNothing_data() {
@@ -111,7 +102,7 @@ void ChangeTitleTest::titleInUseIsAskedAgain() {
     kavrel.start();
 
     const auto storedAsBefore = [&] {
-        QCOMPARE(kavrel.onDisk(section(3), QStringLiteral("GTitle")), QStringLiteral("Zulu"));
+        QCOMPARE(kavrel.storedGame(3).GTitle, QStringLiteral("Zulu"));
     };
     kavrel.dialogs.type(QStringLiteral("Charlie"));
     kavrel.dialogs.type(QStringLiteral("Charlie"), storedAsBefore);
@@ -132,8 +123,8 @@ void ChangeTitleTest::titleInUseIsAskedAgain() {
     QCOMPARE(kavrel.listEntries(), (QStringList{QStringLiteral("Bravo"), QStringLiteral("Charlie"),
                                                 QStringLiteral("charlie")}));
     QCOMPARE(kavrel.list()->ListIndex(), 2);
-    QCOMPARE(kavrel.onDisk(section(3), QStringLiteral("GTitle")), QStringLiteral("charlie"));
-    QCOMPARE(kavrel.onDisk(section(3), QStringLiteral("GPath")), QStringLiteral("pZ"));
+    QCOMPARE(kavrel.storedGame(3).GTitle, QStringLiteral("charlie"));
+    QCOMPARE(kavrel.storedGame(3).GPath, QStringLiteral("pZ"));
 }
 
 void ChangeTitleTest::renamesTheOnlyGame() {
@@ -147,7 +138,7 @@ void ChangeTitleTest::renamesTheOnlyGame() {
     VERIFY_DIALOGS(kavrel.dialogs);
     QCOMPARE(kavrel.listEntries(), QStringList{QStringLiteral(" Solo ")});
     QCOMPARE(window.games()[1].GTitle, QStringLiteral(" Solo "));
-    QCOMPARE(kavrel.onDisk(section(1), QStringLiteral("GTitle")), QStringLiteral(" Solo "));
+    QCOMPARE(kavrel.storedGame(1).GTitle, QStringLiteral(" Solo "));
     QCOMPARE(window.windowTitle(), QStringLiteral("Kavrel (Game 1 of 1)"));
 }
 

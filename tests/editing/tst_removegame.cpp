@@ -11,14 +11,6 @@
 #include <QRadioButton>
 #include <QTest>
 
-namespace {
-
-QString section(int n) {
-    return QStringLiteral("Game%1").arg(n, 4, 10, QChar(u'0'));
-}
-
-} // namespace
-
 class RemoveGameTest : public QObject {
     Q_OBJECT
 
@@ -78,19 +70,12 @@ void RemoveGameTest::removesFromThree() {
     QCOMPARE(window.games().count(), 2);
     QCOMPARE(kavrel.onDisk(QStringLiteral("Games"), QStringLiteral("Count")), QStringLiteral("2"));
     for (int n = 1; n <= 2; ++n) {
-        const GameEntry& game = window.games()[n];
-        QCOMPARE(game.GTitle, remaining[n - 1]);
-        QCOMPARE(game.GPath, QStringLiteral("p") + game.GTitle);
-        QCOMPARE(kavrel.onDisk(section(n), QStringLiteral("GPath")), game.GPath);
-        QCOMPARE(kavrel.onDisk(section(n), QStringLiteral("GBmp")), game.GBmp);
-        QCOMPARE(kavrel.onDisk(section(n), QStringLiteral("GText")), game.GText);
-        QCOMPARE(kavrel.onDisk(section(n), QStringLiteral("GTitle")), game.GTitle);
-        QCOMPARE(kavrel.onDisk(section(n), QStringLiteral("GType")),
-                 game.GType ? QStringLiteral("True") : QStringLiteral("False"));
+        QCOMPARE(window.games()[n].GTitle, remaining[n - 1]);
+        QCOMPARE(window.games()[n].GPath, QStringLiteral("p") + remaining[n - 1]);
+        QCOMPARE(kavrel.storedGame(n), window.games()[n]);
     }
     // The section beyond the count keeps the game that was last.
-    QCOMPARE(kavrel.onDisk(section(3), QStringLiteral("GTitle")), QStringLiteral("C"));
-    QCOMPARE(kavrel.onDisk(section(3), QStringLiteral("GPath")), QStringLiteral("pC"));
+    QCOMPARE(kavrel.storedGame(3), games[2]);
     QCOMPARE(kavrel.onDisk(QStringLiteral("Games"), QStringLiteral("Last")),
              QString::number(selected));
     VERIFY_DIALOGS(kavrel.dialogs);
@@ -114,8 +99,8 @@ void RemoveGameTest::removesFirstOfTwo() {
     QVERIFY(!kavrel.find<QWidget>(QStringLiteral("KnopVorige"))->isEnabled());
     QVERIFY(!kavrel.find<QWidget>(QStringLiteral("KnopVolgende"))->isEnabled());
     QVERIFY(kavrel.optType(1)->isChecked());
-    QCOMPARE(kavrel.onDisk(section(1), QStringLiteral("GPath")), QStringLiteral("pB"));
-    QCOMPARE(kavrel.onDisk(section(2), QStringLiteral("GPath")), QStringLiteral("pB"));
+    QCOMPARE(kavrel.storedGame(1), kavrel.storedGame(2));
+    QCOMPARE(kavrel.storedGame(1).GPath, QStringLiteral("pB"));
     VERIFY_DIALOGS(kavrel.dialogs);
 }
 
@@ -147,8 +132,8 @@ void RemoveGameTest::removesTheOnlyGameAndAddsAgain() {
     QVERIFY(kavrel.optType(0)->isEnabled());
     QCOMPARE(kavrel.focused(), kavrel.find<QWidget>(QStringLiteral("Picture1")));
     QCOMPARE(kavrel.onDisk(QStringLiteral("Games"), QStringLiteral("Count")), QStringLiteral("0"));
-    QCOMPARE(kavrel.onDisk(section(1), QStringLiteral("GTitle")), QStringLiteral("Solo"));
-    QCOMPARE(kavrel.onDisk(section(1), QStringLiteral("GBmp")), picture);
+    QCOMPARE(kavrel.storedGame(1),
+             (GameEntry{program, picture, text, QStringLiteral("Solo"), false}));
     // The game's files are the user's: none of them goes.
     for (const QString& file : {program, picture, text})
         QVERIFY2(QFile::exists(file), qPrintable(file));
@@ -162,9 +147,7 @@ void RemoveGameTest::removesTheOnlyGameAndAddsAgain() {
     QCOMPARE(kavrel.listEntries(), QStringList{QStringLiteral("Again")});
     QCOMPARE(window.windowTitle(), QStringLiteral("Kavrel (Game 1 of 1)"));
     QVERIFY(kavrel.action(QStringLiteral("MnuBestandVerwijderen"))->isEnabled());
-    QCOMPARE(kavrel.onDisk(section(1), QStringLiteral("GTitle")), QStringLiteral("Again"));
-    QCOMPARE(kavrel.onDisk(section(1), QStringLiteral("GBmp")), QString());
-    QCOMPARE(kavrel.onDisk(section(1), QStringLiteral("GType")), QStringLiteral("True"));
+    QCOMPARE(kavrel.storedGame(1), (GameEntry{program, {}, {}, QStringLiteral("Again"), true}));
     VERIFY_DIALOGS(kavrel.dialogs);
 }
 

@@ -73,12 +73,9 @@ void ScreenshotAndDescriptionTest::choosesScreenshot() {
         kavrel.action(QStringLiteral("MnuBewerkenAfbeelding"))->trigger();
 
     VERIFY_DIALOGS(kavrel.dialogs);
-    const OpenFileRequest& request = kavrel.dialogs.last().request;
-    QCOMPARE(request.initDir, folderOf(old));
-    QCOMPARE(request.fileName, QStringLiteral("title.gif"));
-    QCOMPARE(request.filter, PickerFilters::Screenshot);
-    QCOMPARE(request.defaultExt, QStringLiteral("bmp"));
-    QCOMPARE(request.flags, 0x281000u);
+    QCOMPARE(pickerSettings(kavrel.dialogs.last().request),
+             pickerSettings({folderOf(old), QStringLiteral("title.gif"), PickerFilters::Screenshot,
+                             QStringLiteral("bmp"), 0x281000}));
     QCOMPARE(window.games()[1].GBmp, chosen);
     QCOMPARE(kavrel.onDisk(QStringLiteral("Game0001"), QStringLiteral("GBmp")), chosen);
     QCOMPARE(picture->picture().pixelColor(0, 0), QImage(chosen).pixelColor(0, 0));
@@ -111,12 +108,9 @@ void ScreenshotAndDescriptionTest::choosesDescription() {
         kavrel.action(QStringLiteral("MnuBewerkenBeschrijving"))->trigger();
 
     VERIFY_DIALOGS(kavrel.dialogs);
-    const OpenFileRequest& request = kavrel.dialogs.last().request;
-    QCOMPARE(request.initDir, folderOf(old));
-    QCOMPARE(request.fileName, QStringLiteral("about.txt"));
-    QCOMPARE(request.filter, PickerFilters::Description);
-    QCOMPARE(request.defaultExt, QStringLiteral("txt"));
-    QCOMPARE(request.flags, 0x281000u);
+    QCOMPARE(pickerSettings(kavrel.dialogs.last().request),
+             pickerSettings({folderOf(old), QStringLiteral("about.txt"), PickerFilters::Description,
+                             QStringLiteral("txt"), 0x281000}));
     QCOMPARE(window.games()[1].GText, chosen);
     QCOMPARE(kavrel.onDisk(QStringLiteral("Game0001"), QStringLiteral("GText")), chosen);
     QCOMPARE(rtb->toPlainText(), QStringLiteral("New words."));

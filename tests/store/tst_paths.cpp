@@ -7,41 +7,34 @@ class PathsTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void splitsAtTheLastSeparator_data();
     void splitsAtTheLastSeparator();
 };
 
-void PathsTest::splitsAtTheLastSeparator_data() {
-    const QString s(PathSeparator);
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<bool>("hasSeparator");
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("in a folder") << QStringLiteral("C:") + s + QStringLiteral("GAMES") + s +
-                                        QStringLiteral("ROBOT") + s + QStringLiteral("ROBOT.EXE")
-                                 << true
-                                 << QStringLiteral("C:") + s + QStringLiteral("GAMES") + s +
-                                        QStringLiteral("ROBOT")
-                                 << QStringLiteral("ROBOT.EXE");
-    QTest::newRow("root of a drive") << QStringLiteral("D:") + s + QStringLiteral("pic.bmp") << true
-                                     << QStringLiteral("D:") << QStringLiteral("pic.bmp");
-    QTest::newRow("root of the file system")
-        << s + QStringLiteral("X.COM") << true << QString() << QStringLiteral("X.COM");
-    QTest::newRow("folder only") << QStringLiteral("C:") + s << true << QStringLiteral("C:")
-                                 << QString();
-    QTest::newRow("no separator") << QStringLiteral("ROBOT.EXE") << false << QString() << QString();
-    QTest::newRow("empty") << QString() << false << QString() << QString();
-}
-
 void PathsTest::splitsAtTheLastSeparator() {
-    QFETCH(QString, path);
-    QFETCH(bool, hasSeparator);
-    QFETCH(QString, folder);
-    QFETCH(QString, name);
-    const PathParts parts = splitAtLastSeparator(path);
-    QCOMPARE(parts.hasSeparator, hasSeparator);
-    QCOMPARE(parts.folder, folder);
-    QCOMPARE(parts.name, name);
+    const QString s(PathSeparator);
+    const PathParts game = splitAtLastSeparator(QStringLiteral("C:") + s + QStringLiteral("GAMES") +
+                                                s + QStringLiteral("ROBOT.EXE"));
+    QVERIFY(game.hasSeparator);
+    QCOMPARE(game.folder, QStringLiteral("C:") + s + QStringLiteral("GAMES"));
+    QCOMPARE(game.name, QStringLiteral("ROBOT.EXE"));
+
+    // In the root of a drive the folder is the drive alone, without its separator.
+    const PathParts root =
+        splitAtLastSeparator(QStringLiteral("D:") + s + QStringLiteral("pic.bmp"));
+    QVERIFY(root.hasSeparator);
+    QCOMPARE(root.folder, QStringLiteral("D:"));
+    QCOMPARE(root.name, QStringLiteral("pic.bmp"));
+    const PathParts fileSystemRoot = splitAtLastSeparator(s + QStringLiteral("X.COM"));
+    QVERIFY(fileSystemRoot.hasSeparator);
+    QCOMPARE(fileSystemRoot.folder, QString());
+    QCOMPARE(fileSystemRoot.name, QStringLiteral("X.COM"));
+
+    for (const QString& bare : {QStringLiteral("ROBOT.EXE"), QString()}) {
+        const PathParts parts = splitAtLastSeparator(bare);
+        QVERIFY(!parts.hasSeparator);
+        QCOMPARE(parts.folder, QString());
+        QCOMPARE(parts.name, QString());
+    }
 }
 
 QTEST_APPLESS_MAIN(PathsTest)

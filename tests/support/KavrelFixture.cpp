@@ -2,6 +2,7 @@
 
 #include "platform/ValueConversion.h"
 #include "store/CollectionStore.h"
+#include "store/StoreLayout.h"
 #include "window/GameList.h"
 
 #include <QApplication>
@@ -134,4 +135,15 @@ std::optional<QString> KavrelFixture::onDisk(const QString& section, const QStri
     }
     QFile::remove(copy);
     return value;
+}
+
+GameEntry KavrelFixture::storedGame(int n) const {
+    const QString section = GameKey(n);
+    const auto text = [&](const QString& key) {
+        return onDisk(section, key).value_or(QString());
+    };
+    return GameEntry{text(StoreLayout::GPath), text(StoreLayout::GBmp), text(StoreLayout::GText),
+                     text(StoreLayout::GTitle),
+                     onDisk(section, StoreLayout::GType).value_or(QStringLiteral("True")) ==
+                         QStringLiteral("True")};
 }

@@ -53,6 +53,9 @@ public:
 
     // --- What reached the disk, read from the file itself
     std::optional<QString> onDisk(const QString& section, const QString& key) const;
+    // Game n's five keys as they reached the disk; an absent key reads as Kavrel reads it, and
+    // the type only as a DOS game when it reads exactly "True".
+    GameEntry storedGame(int n) const;
     QByteArray storeFileBytes() const;
 
     ScriptedDialogs dialogs;

@@ -111,6 +111,17 @@ QStringList KavrelFixture::listEntries() const {
     return entries;
 }
 
+GameEntry KavrelFixture::storedGame(int n) const {
+    const QString section = GameKey(n);
+    const auto text = [&](const QString& key) {
+        return onDisk(section, key).value_or(QString());
+    };
+    return GameEntry{text(StoreLayout::GPath), text(StoreLayout::GBmp), text(StoreLayout::GText),
+                     text(StoreLayout::GTitle),
+                     onDisk(section, StoreLayout::GType).value_or(QStringLiteral("True")) ==
+                         QStringLiteral("True")};
+}
+
 QWidget* KavrelFixture::focused() const {
     return QApplication::focusWidget();
 }
@@ -135,15 +146,4 @@ std::optional<QString> KavrelFixture::onDisk(const QString& section, const QStri
     }
     QFile::remove(copy);
     return value;
-}
-
-GameEntry KavrelFixture::storedGame(int n) const {
-    const QString section = GameKey(n);
-    const auto text = [&](const QString& key) {
-        return onDisk(section, key).value_or(QString());
-    };
-    return GameEntry{text(StoreLayout::GPath), text(StoreLayout::GBmp), text(StoreLayout::GText),
-                     text(StoreLayout::GTitle),
-                     onDisk(section, StoreLayout::GType).value_or(QStringLiteral("True")) ==
-                         QStringLiteral("True")};
 }

@@ -1,7 +1,139 @@
+// Adding a game: its program file, a title no other game has, and an optional screenshot and
+// description; the collection is sorted and stored again as a whole.
+#include "platform/Dialogs.h"
+#include "platform/PickerFilters.h"
+#include "platform/SettingsStore.h"
+#include "platform/ValueConversion.h"
+#include "store/CollectionStore.h"
+#include "store/Paths.h"
+#include "store/StoreLayout.h"
+#include "window/GameList.h"
 #include "window/Hoofdscherm.h"
+#include "window/PictureBox.h"
 
-void Hoofdscherm::MnuBestandNieuw_Click() {}
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
 
-void Hoofdscherm::HaalAfbeelding() {}
+namespace {
 
-void Hoofdscherm::HaalBeschrijving() {}
+const QString TitleBoxTitle = QStringLiteral("Title DOS Game");
+
+// Where the program picker opens while no games folder has been chosen.
+QString firstProgramFolder() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("C:\\");
+#else
+    return QDir::toNativeSeparators(QDir::homePath());
+#endif
+}
+
+// The program's file name without its extension, taken as its last four characters; a name
+// shorter than that is taken whole.
+QString defaultTitleFor(const QString& fileName) {
+    if (fileName.size() < 4)
+        return fileName;
+    return fileName.left(fileName.size() - 4);
+}
+
+} // namespace
+
+void Hoofdscherm::MnuBestandNieuw_Click() {
+    SettingsStore::Batch batch(platform.store);
+    // Game sections are numbered with four digits.
+    if (GameCount() >= GameTable::MaxGames) {
+        platform.dialogs.MsgBox(QStringLiteral("The collection is full: Kavrel holds at most "
+                                               "%1 games. Remove a game before you add another.")
+                                    .arg(GameTable::MaxGames),
+                                MsgBoxStyle::Exclamation, QStringLiteral("Kavrel"));
+        Picture1->setFocus();
+        return;
+    }
+
+    CMDialog1.CancelError = true;
+    CMDialog1.InitDir = DosGamesFolder.isEmpty() ? firstProgramFolder() : DosGamesFolder;
+    CMDialog1.DefaultExt = QStringLiteral("exe");
+    CMDialog1.Filter = PickerFilters::Executable;
+    CMDialog1.Flags = FilePicker::MustExistExplorerLongNames;
+    if (!CMDialog1.ShowOpen()) {
+        Picture1->setFocus();
+        return;
+    }
+
+    GameEntry game;
+    game.GPath = CMDialog1.FileName;
+    Games.append(game);
+    const int added = GameCount();
+    platform.store.SaveSetting(StoreLayout::GamesSection, StoreLayout::Count, integerText(added));
+    for (QAction* command : {MnuBestandVerwijderen, mnuChange->menuAction(), MnuBestandOpen})
+        command->setEnabled(true);
+    for (QWidget* control : std::initializer_list<QWidget*>{KnopSpelen, KnopVolgende, Lijst})
+        control->setEnabled(true);
+    // After a start with an empty collection the type controls are still disabled, and the
+    // first game's type must be settable at once.
+    for (QWidget* control : std::initializer_list<QWidget*>{optType[0], optType[1]})
+        control->setEnabled(true);
+    for (QAction* command : {mnu_game_dos, mnu_game_win})
+        command->setEnabled(true);
+
+    QString defaultTitle = QStringLiteral("No title");
+    const PathParts program = splitAtLastSeparator(game.GPath);
+    if (program.hasSeparator) {
+        // The screenshot and description pickers then open in the game's own folder.
+        CMDialog1.InitDir = program.folder;
+        defaultTitle = defaultTitleFor(program.name);
+    }
+    QString title = platform.dialogs.InputBox(
+        QStringLiteral("Please, fill in the title of this DOS Game"), TitleBoxTitle, defaultTitle);
+    // Cancel gives the empty title, which must be free as well.
+    while (TitleInUse(title, added - 1))
+        title = platform.dialogs.InputBox(
+            QStringLiteral("The given title is in use, please enter another title for this "
+                           "DOS-game"),
+            TitleBoxTitle, defaultTitle);
+    Games[added].GTitle = title;
+    Lijst->AddItem(title, added - 1);
+
+    HaalAfbeelding();
+    HaalBeschrijving();
+    Lijst->setListIndex(added - 1);
+    BubbleSort();
+    writeGameTable(platform.store, Games);
+    RefreshCaption();
+    Picture1->setFocus();
+}
+
+void Hoofdscherm::HaalAfbeelding() {
+    if (GameCount() == 0)
+        return;
+    CMDialog1.CancelError = true;
+    CMDialog1.DefaultExt = QStringLiteral("bmp");
+    CMDialog1.Filter = PickerFilters::Screenshot;
+    CMDialog1.Flags = FilePicker::MustExistExplorerLongNames;
+    if (!CMDialog1.ShowOpen())
+        return;
+    Games[GameCount()].GBmp = CMDialog1.FileName;
+}
+
+void Hoofdscherm::HaalBeschrijving() {
+    if (GameCount() == 0)
+        return;
+    CMDialog1.CancelError = true;
+    CMDialog1.DefaultExt = QStringLiteral("txt");
+    CMDialog1.Filter = PickerFilters::Description;
+    CMDialog1.Flags = FilePicker::MustExistExplorerLongNames;
+    if (!CMDialog1.ShowOpen())
+        return;
+    Games[GameCount()].GText = CMDialog1.FileName;
+}
+
+bool Hoofdscherm::TitleInUse(const QString& title, int lastGame) const {
+    for (int n = 1; n <= lastGame; ++n) {
+        if (Games[n].GTitle == title)
+            return true;
+    }
+    return false;
+}

@@ -1,3 +1,62 @@
+// Removing the selected game: the last game fills its place, the collection is sorted and
+// stored again, and the game before it is shown.
+#include "platform/SettingsStore.h"
+#include "platform/ValueConversion.h"
+#include "store/CollectionStore.h"
+#include "store/StoreLayout.h"
+#include "window/GameList.h"
 #include "window/Hoofdscherm.h"
+#include "window/PictureBox.h"
 
-void Hoofdscherm::MnuBestandVerwijderen_Click() {}
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
+
+void Hoofdscherm::MnuBestandVerwijderen_Click() {
+    SettingsStore::Batch batch(platform.store);
+    const int count = GameCount();
+    const int selected = Lijst->ListIndex();
+    if (count == 0 || !Games.contains(selected + 1))
+        return;
+
+    // The last game takes the removed game's place, so no other game changes its number before
+    // the sort.
+    Games[selected + 1] = Games[count];
+    Lijst->setList(selected, Lijst->List(Lijst->ListCount() - 1));
+    Lijst->RemoveItem(Lijst->ListCount() - 1);
+    Games.truncate(count - 1);
+    platform.store.SaveSetting(StoreLayout::GamesSection, StoreLayout::Count,
+                               integerText(GameCount()));
+
+    if (GameCount() == 0) {
+        ShowDefaultPicture();
+        ShowNoDescription();
+        DisableGameControls();
+    } else {
+        if (Lijst->ListIndex() > 0)
+            Lijst->setListIndex(Lijst->ListIndex() - 1);
+        if (Lijst->ListIndex() == -1)
+            Lijst->setListIndex(Lijst->ListCount() - 1);
+
+        const GameEntry& shown = Games[currentGame()];
+        ShowDefaultPicture();
+        if (!shown.GBmp.isEmpty())
+            ShowScreenshot(shown.GBmp);
+        ShowNoDescription();
+        if (!shown.GText.isEmpty())
+            ShowDescription(shown.GText);
+
+        Lijst->setEnabled(true);
+        KnopVolgende->setEnabled(Lijst->ListCount() > Lijst->ListIndex() + 1);
+        KnopVorige->setEnabled(Lijst->ListIndex() > 0);
+        KnopSpelen->setEnabled(true);
+        for (QAction* command : {MnuBestandOpen, MnuBestandVerwijderen, mnuChange->menuAction()})
+            command->setEnabled(true);
+    }
+
+    BubbleSort();
+    writeGameTable(platform.store, Games);
+    RefreshCaption();
+    Picture1->setFocus();
+}

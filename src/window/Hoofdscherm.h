@@ -113,6 +113,12 @@ private:
     void reportStoreFailure(const QString& reason);
 
     // Collection editing helpers
+    enum class GameFile { Screenshot, Description };
+    // The menu item and the double click of a pair share these steps.
+    void ChooseGameFile(GameFile kind);
+    void RemoveGameFile(GameFile kind);
+    // Whether one of games 1 to lastGame has exactly this title: case and blanks count.
+    bool TitleInUse(const QString& title, int lastGame) const;
 
     // Launching helpers
 

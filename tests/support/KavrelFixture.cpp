@@ -3,6 +3,8 @@
 #include "PictureFiles.h"
 #include "platform/ValueConversion.h"
 #include "store/CollectionStore.h"
+#include "store/StoreLayout.h"
+#include "window/GameList.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -40,18 +42,21 @@ void KavrelFixture::seed(const QString& section, const QString& key, const QStri
 }
 
 void KavrelFixture::seedGames(const QList<GameEntry>& games, std::optional<int> last) {
-    seed(QStringLiteral("Games"), QStringLiteral("Count"), integerText(int(games.size())));
+    // One file write for the whole collection, so that large collections seed quickly.
+    QSettings settings(storePath(), QSettings::IniFormat);
+    settings.setValue(QStringLiteral("Games/Count"), integerText(int(games.size())));
     for (int n = 1; n <= games.size(); ++n) {
         const GameEntry& game = games[n - 1];
-        const QString section = QStringLiteral("Game%1").arg(n, 4, 10, QChar(u'0'));
-        seed(section, QStringLiteral("GPath"), game.GPath);
-        seed(section, QStringLiteral("GBmp"), game.GBmp);
-        seed(section, QStringLiteral("GText"), game.GText);
-        seed(section, QStringLiteral("GTitle"), game.GTitle);
-        seed(section, QStringLiteral("GType"), booleanText(game.GType));
+        const QString section = QStringLiteral("Game%1/").arg(n, 4, 10, QChar(u'0'));
+        settings.setValue(section + QStringLiteral("GPath"), game.GPath);
+        settings.setValue(section + QStringLiteral("GBmp"), game.GBmp);
+        settings.setValue(section + QStringLiteral("GText"), game.GText);
+        settings.setValue(section + QStringLiteral("GTitle"), game.GTitle);
+        settings.setValue(section + QStringLiteral("GType"), booleanText(game.GType));
     }
     if (last)
-        seed(QStringLiteral("Games"), QStringLiteral("Last"), integerText(*last));
+        settings.setValue(QStringLiteral("Games/Last"), integerText(*last));
+    settings.sync();
 }
 
 QString KavrelFixture::writeFile(const QString& name, const QByteArray& content) {
@@ -94,6 +99,28 @@ QRadioButton* KavrelFixture::optType(int index) const {
         if (option->property("Index").toInt() == index)
             return option;
     return nullptr;
+}
+
+GameList* KavrelFixture::list() const {
+    return find<GameList>(QStringLiteral("Lijst"));
+}
+
+QStringList KavrelFixture::listEntries() const {
+    QStringList entries;
+    for (int i = 0; i < list()->ListCount(); ++i)
+        entries.append(list()->List(i));
+    return entries;
+}
+
+GameEntry KavrelFixture::storedGame(int n) const {
+    const QString section = GameKey(n);
+    const auto text = [&](const QString& key) {
+        return onDisk(section, key).value_or(QString());
+    };
+    return GameEntry{text(StoreLayout::GPath), text(StoreLayout::GBmp), text(StoreLayout::GText),
+                     text(StoreLayout::GTitle),
+                     onDisk(section, StoreLayout::GType).value_or(QStringLiteral("True")) ==
+                         QStringLiteral("True")};
 }
 
 QWidget* KavrelFixture::focused() const {

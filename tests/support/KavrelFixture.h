@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+class GameList;
 class QRadioButton;
 
 // One Kavrel of a test's own: its store and program folder in a temporary folder, scripted
@@ -47,12 +48,18 @@ public:
     }
     QAction* action(const QString& name) const { return find<QAction>(name); }
     QRadioButton* optType(int index) const;
+    GameList* list() const;
+    // The texts of the title list's entries, in list order.
+    QStringList listEntries() const;
     QWidget* focused() const;
     // Picks a title in the list the way the user does: opens the list and clicks the entry.
     void pickTitle(int index);
 
     // --- What reached the disk, read from the file itself
     std::optional<QString> onDisk(const QString& section, const QString& key) const;
+    // Game n's five keys as they reached the disk; an absent key reads as Kavrel reads it, and
+    // the type only as a DOS game when it reads exactly "True".
+    GameEntry storedGame(int n) const;
     QByteArray storeFileBytes() const;
 
     // The window starts programs through `starter` unless a test hands it another one (the

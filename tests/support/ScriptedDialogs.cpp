@@ -96,3 +96,10 @@ QString ScriptedDialogs::BrowseForFolder() {
     const std::optional<Answer> answer = take({Kind::Folder, {}, {}, {}, {}, {}});
     return answer ? answer->text.value_or(QString()) : QString();
 }
+
+QString pickerSettings(const OpenFileRequest& request) {
+    return QStringLiteral("folder \"%1\", file \"%2\", filter \"%3\", extension \"%4\", "
+                          "flags 0x%5")
+        .arg(request.initDir, request.fileName, request.filter, request.defaultExt,
+             QString::number(request.flags, 16));
+}

@@ -61,6 +61,9 @@ private:
     QStringList unexpected;
 };
 
+// A picker's settings as one text, so that a comparison names every setting that differs.
+QString pickerSettings(const OpenFileRequest& request);
+
 // Fails the test when the dialogs saw anything unexpected or kept answers back.
 #define VERIFY_DIALOGS(dialogs)                                                                    \
     QVERIFY2((dialogs).problems().isEmpty(), qPrintable((dialogs).problems()))

@@ -31,10 +31,11 @@ QString firstProgramFolder() {
 #endif
 }
 
-// The program's file name without its extension, taken as its last four characters; a name
-// shorter than that is taken whole.
+// The program's file name without its extension, taken as its last four characters (a dot and
+// three letters). A name shorter than that, or one without any extension, as programs on Linux
+// usually are, is taken whole.
 QString defaultTitleFor(const QString& fileName) {
-    if (fileName.size() < 4)
+    if (fileName.size() < 4 || !fileName.contains(u'.'))
         return fileName;
     return fileName.left(fileName.size() - 4);
 }

@@ -184,6 +184,8 @@ void AddGameTest::defaultTitlesComeFromTheFileName() {
         {kavrel.writeFile(QStringLiteral("games/A.EX"), "x"), QString()},
         // Shorter than an extension: the whole name.
         {kavrel.writeFile(QStringLiteral("games/ZAP"), "x"), QStringLiteral("ZAP")},
+        // A program without any extension, as on Linux: the whole name.
+        {kavrel.writeFile(QStringLiteral("games/supertux"), "x"), QStringLiteral("supertux")},
         {kavrel.writeFile(QStringLiteral("X.COM"), "x"), QStringLiteral("X")}};
     Hoofdscherm& window = kavrel.start();
 
@@ -196,7 +198,7 @@ void AddGameTest::defaultTitlesComeFromTheFileName() {
         QCOMPARE(kavrel.dialogs.shown()[2].request.initDir, folderOf(cases[i].program));
         QCOMPARE(window.games()[i + 1].GPath, cases[i].program);
     }
-    QCOMPARE(kavrel.onDisk(QStringLiteral("Games"), QStringLiteral("Count")), QStringLiteral("4"));
+    QCOMPARE(kavrel.onDisk(QStringLiteral("Games"), QStringLiteral("Count")), QStringLiteral("5"));
 }
 
 void AddGameTest::cancelledProgramPickerChangesNothing() {

@@ -1,7 +1,6 @@
 // Adding a game: its program file, a title no other game has, and an optional screenshot and
 // description; the collection is sorted and stored again as a whole.
 #include "platform/Dialogs.h"
-#include "platform/PickerFilters.h"
 #include "platform/SettingsStore.h"
 #include "platform/ValueConversion.h"
 #include "store/CollectionStore.h"
@@ -54,11 +53,8 @@ void Hoofdscherm::MnuBestandNieuw_Click() {
         return;
     }
 
-    CMDialog1.CancelError = true;
+    PrepareFilePicker(GameFile::Program);
     CMDialog1.InitDir = DosGamesFolder.isEmpty() ? firstProgramFolder() : DosGamesFolder;
-    CMDialog1.DefaultExt = QStringLiteral("exe");
-    CMDialog1.Filter = PickerFilters::Executable;
-    CMDialog1.Flags = FilePicker::MustExistExplorerLongNames;
     if (!CMDialog1.ShowOpen()) {
         Picture1->setFocus();
         return;
@@ -105,30 +101,6 @@ void Hoofdscherm::MnuBestandNieuw_Click() {
     writeGameTable(platform.store, Games);
     RefreshCaption();
     Picture1->setFocus();
-}
-
-void Hoofdscherm::HaalAfbeelding() {
-    if (GameCount() == 0)
-        return;
-    CMDialog1.CancelError = true;
-    CMDialog1.DefaultExt = QStringLiteral("bmp");
-    CMDialog1.Filter = PickerFilters::Screenshot;
-    CMDialog1.Flags = FilePicker::MustExistExplorerLongNames;
-    if (!CMDialog1.ShowOpen())
-        return;
-    Games[GameCount()].GBmp = CMDialog1.FileName;
-}
-
-void Hoofdscherm::HaalBeschrijving() {
-    if (GameCount() == 0)
-        return;
-    CMDialog1.CancelError = true;
-    CMDialog1.DefaultExt = QStringLiteral("txt");
-    CMDialog1.Filter = PickerFilters::Description;
-    CMDialog1.Flags = FilePicker::MustExistExplorerLongNames;
-    if (!CMDialog1.ShowOpen())
-        return;
-    Games[GameCount()].GText = CMDialog1.FileName;
 }
 
 bool Hoofdscherm::TitleInUse(const QString& title, int lastGame) const {

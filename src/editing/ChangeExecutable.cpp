@@ -1,5 +1,4 @@
 // Pointing the selected game at another program file.
-#include "platform/PickerFilters.h"
 #include "platform/SettingsStore.h"
 #include "store/Paths.h"
 #include "store/StoreLayout.h"
@@ -13,11 +12,8 @@ void Hoofdscherm::MnuBewerkenDoel_Click() {
     if (GameCount() == 0 || !Games.contains(row))
         return;
 
-    CMDialog1.CancelError = true;
+    PrepareFilePicker(GameFile::Program);
     const PathParts stored = splitAtLastSeparator(Games[row].GPath);
-    CMDialog1.DefaultExt = QStringLiteral("exe");
-    CMDialog1.Filter = PickerFilters::Executable;
-    CMDialog1.Flags = FilePicker::MustExistExplorerLongNames;
     // A stored path without a folder, as an incomplete store gives, presets nothing.
     if (stored.hasSeparator) {
         CMDialog1.InitDir = stored.folder;

@@ -39,13 +39,7 @@ void Hoofdscherm::MnuBestandVerwijderen_Click() {
         if (Lijst->ListIndex() == -1)
             Lijst->setListIndex(Lijst->ListCount() - 1);
 
-        const GameEntry& shown = Games[currentGame()];
-        ShowDefaultPicture();
-        if (!shown.GBmp.isEmpty())
-            ShowScreenshot(shown.GBmp);
-        ShowNoDescription();
-        if (!shown.GText.isEmpty())
-            ShowDescription(shown.GText);
+        ShowGameFiles(Games[currentGame()]);
 
         Lijst->setEnabled(true);
         KnopVolgende->setEnabled(Lijst->ListCount() > Lijst->ListIndex() + 1);

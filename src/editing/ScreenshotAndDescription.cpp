@@ -1,6 +1,5 @@
 // The selected game's screenshot and description: chosen by menu or by a double click on the
 // picture or the description, and removed by menu.
-#include "platform/PickerFilters.h"
 #include "platform/SettingsStore.h"
 #include "store/Paths.h"
 #include "store/StoreLayout.h"
@@ -32,6 +31,26 @@ void Hoofdscherm::mnu_remove_description_Click() {
     RemoveGameFile(GameFile::Description);
 }
 
+void Hoofdscherm::HaalAfbeelding() {
+    PickFileForNewGame(GameFile::Screenshot);
+}
+
+void Hoofdscherm::HaalBeschrijving() {
+    PickFileForNewGame(GameFile::Description);
+}
+
+void Hoofdscherm::PickFileForNewGame(GameFile kind) {
+    if (GameCount() == 0)
+        return;
+    // The folder and the name are those the previous use of the picker left: while adding,
+    // the game's own folder and program, then the screenshot just chosen.
+    PrepareFilePicker(kind);
+    if (!CMDialog1.ShowOpen())
+        return;
+    GameEntry& added = Games[GameCount()];
+    (kind == GameFile::Screenshot ? added.GBmp : added.GText) = CMDialog1.FileName;
+}
+
 void Hoofdscherm::ChooseGameFile(GameFile kind) {
     SettingsStore::Batch batch(platform.store);
     const int row = currentGame();
@@ -39,11 +58,8 @@ void Hoofdscherm::ChooseGameFile(GameFile kind) {
         return;
 
     const bool screenshot = kind == GameFile::Screenshot;
-    CMDialog1.CancelError = true;
     const PathParts stored = splitAtLastSeparator(screenshot ? Games[row].GBmp : Games[row].GText);
-    CMDialog1.DefaultExt = screenshot ? QStringLiteral("bmp") : QStringLiteral("txt");
-    CMDialog1.Filter = screenshot ? PickerFilters::Screenshot : PickerFilters::Description;
-    CMDialog1.Flags = FilePicker::MustExistExplorerLongNames;
+    PrepareFilePicker(kind);
     // Without a stored file the picker opens where its previous use left it.
     if (stored.hasSeparator) {
         CMDialog1.InitDir = stored.folder;

@@ -49,12 +49,7 @@ void Hoofdscherm::Form_Load() {
         DisableGameControls();
     } else {
         Lijst->setListIndex(0);
-        ShowDefaultPicture();
-        if (!Games[1].GBmp.isEmpty())
-            ShowScreenshot(Games[1].GBmp);
-        ShowNoDescription();
-        if (!Games[1].GText.isEmpty())
-            ShowDescription(Games[1].GText);
+        ShowGameFiles(Games[1]);
         Lijst->setEnabled(true);
         KnopVolgende->setEnabled(Lijst->ListCount() > 1);
         KnopVorige->setEnabled(false);

@@ -34,12 +34,7 @@ void Hoofdscherm::Lijst_Click() {
         return;
     SelectionBusy = true;
     const GameEntry& game = Games[n];
-    ShowDefaultPicture();
-    if (!game.GBmp.isEmpty())
-        ShowScreenshot(game.GBmp);
-    ShowNoDescription();
-    if (!game.GText.isEmpty())
-        ShowDescription(game.GText);
+    ShowGameFiles(game);
     KnopVorige->setEnabled(Lijst->ListIndex() != 0);
     KnopVolgende->setEnabled(Lijst->ListIndex() != Lijst->ListCount() - 1);
     optType_Click(game.GType ? 0 : 1);
@@ -56,6 +51,15 @@ void Hoofdscherm::RefreshCaption() {
 
 int Hoofdscherm::currentGame() const {
     return Lijst->ListIndex() + 1;
+}
+
+void Hoofdscherm::ShowGameFiles(const GameEntry& game) {
+    ShowDefaultPicture();
+    if (!game.GBmp.isEmpty())
+        ShowScreenshot(game.GBmp);
+    ShowNoDescription();
+    if (!game.GText.isEmpty())
+        ShowDescription(game.GText);
 }
 
 void Hoofdscherm::ShowDefaultPicture() {

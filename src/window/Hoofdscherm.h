@@ -100,6 +100,9 @@ private:
     int GameCount() const { return Games.count(); }
     // The selected game's number, ListIndex + 1; 0 when nothing is selected.
     int currentGame() const;
+    // The game's screenshot over the default picture, its description over "No description
+    // available": a file that cannot be shown leaves the default in place, without a word.
+    void ShowGameFiles(const GameEntry& game);
     void ShowDefaultPicture();
     // False, and the picture unchanged, when the file cannot be shown.
     bool ShowScreenshot(const QString& path);
@@ -113,9 +116,13 @@ private:
     void reportStoreFailure(const QString& reason);
 
     // Collection editing helpers
-    enum class GameFile { Screenshot, Description };
+    enum class GameFile { Program, Screenshot, Description };
     // The menu item and the double click of a pair share these steps.
     void ChooseGameFile(GameFile kind);
+    // Sets the picker up for a game's program, screenshot or description.
+    void PrepareFilePicker(GameFile kind);
+    // The screenshot or description of the game being added, the table's last.
+    void PickFileForNewGame(GameFile kind);
     void RemoveGameFile(GameFile kind);
     // Whether one of games 1 to lastGame has exactly this title: case and blanks count.
     bool TitleInUse(const QString& title, int lastGame) const;

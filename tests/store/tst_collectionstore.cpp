@@ -81,6 +81,12 @@ void CollectionStoreTest::splitAtLastSeparatorGivesFolderAndName() {
     QCOMPARE(root.folder, QStringLiteral("D:"));
     QCOMPARE(root.name, QStringLiteral("pic.bmp"));
 
+    // A file in the root of the file system has the empty folder.
+    const PathParts top = splitAtLastSeparator(sep + QStringLiteral("X.COM"));
+    QVERIFY(top.hasSeparator);
+    QCOMPARE(top.folder, QString());
+    QCOMPARE(top.name, QStringLiteral("X.COM"));
+
     QVERIFY(!splitAtLastSeparator(QStringLiteral("ROBOT.EXE")).hasSeparator);
     QVERIFY(!splitAtLastSeparator(QString()).hasSeparator);
 }

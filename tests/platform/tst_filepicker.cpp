@@ -61,12 +61,13 @@ void FilePickerTest::cancelFailsOnlyWithCancelError() {
 }
 
 void FilePickerTest::filtersBecomeNameFilters() {
+    QCOMPARE(nameFilters(QStringLiteral("Executable File (*.com;*.exe;*.bat) |*.com;*.exe;*.bat")),
+             QStringList{QStringLiteral("Executable File (*.com *.exe *.bat)")});
     QCOMPARE(
-        nameFilters(QStringLiteral("Executable File (*.com;*.exe;*.bat) |*.com;*.exe;*.bat")),
-        QStringList{QStringLiteral("Executable File (*.com;*.exe;*.bat) (*.com *.exe *.bat)")});
-    QCOMPARE(nameFilters(QStringLiteral("Executable File (*.exe) |*.exe|All files |*")),
-             (QStringList{QStringLiteral("Executable File (*.exe) (*.exe)"),
-                          QStringLiteral("All files (*)")}));
+        nameFilters(QStringLiteral("Executable File (*.exe) |*.exe|All files |*")),
+        (QStringList{QStringLiteral("Executable File (*.exe)"), QStringLiteral("All files (*)")}));
+    QCOMPARE(nameFilters(QStringLiteral("Description |*.txt")),
+             QStringList{QStringLiteral("Description (*.txt)")});
     QCOMPARE(nameFilters(QString()), QStringList());
 }
 
@@ -78,11 +79,14 @@ void FilePickerTest::theDefaultExtensionIsAddedOnlyWhereNoFileExists() {
     };
     make(QStringLiteral("dosbox"));
     make(QStringLiteral("ROBOT.exe"));
+    make(QStringLiteral("MAZE.EXE"));
     const QString dosbox = folder.filePath(QStringLiteral("dosbox"));
     const QString robot = folder.filePath(QStringLiteral("ROBOT"));
     QCOMPARE(existingFileFor(dosbox, QStringLiteral("exe")), dosbox);
     QCOMPARE(existingFileFor(robot, QStringLiteral("exe")), robot + QStringLiteral(".exe"));
     QCOMPARE(existingFileFor(robot, QString()), std::nullopt);
+    const QString maze = folder.filePath(QStringLiteral("MAZE"));
+    QCOMPARE(existingFileFor(maze, QStringLiteral("exe")), maze + QStringLiteral(".EXE"));
     QCOMPARE(existingFileFor(folder.filePath(QStringLiteral("GHOST")), QStringLiteral("exe")),
              std::nullopt);
     // A typed name with another extension gets none added.

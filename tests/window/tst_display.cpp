@@ -23,10 +23,8 @@ class DisplayTest : public QObject {
 private Q_SLOTS:
     void theNavigationButtonsAndCaptionFollowThePosition();
     void eachGameShowsItsOwnScreenshotAndDescription();
-    void theTypeMarksFollowTheSelectedGame();
     void theTypeCommandsSetMarksTableAndStore();
     void withoutAGameTheTypeRoutineChangesNothing();
-    void helpGivesWayToTheSelectedGamesDescription();
     void noSelectionShowsNothing();
 };
 
@@ -92,32 +90,18 @@ void DisplayTest::eachGameShowsItsOwnScreenshotAndDescription() {
     VERIFY_DIALOGS(kavrel.dialogs);
 }
 
-void DisplayTest::theTypeMarksFollowTheSelectedGame() {
-    KavrelFixture kavrel;
-    kavrel.seedGames({game(QStringLiteral("Dos")), game(QStringLiteral("Win"), false)}, 0);
-    kavrel.start();
-    QAction* dos = kavrel.action(QStringLiteral("mnu_game_dos"));
-    QAction* win = kavrel.action(QStringLiteral("mnu_game_win"));
-
-    kavrel.pickTitle(1);
-    QVERIFY(kavrel.optType(1)->isChecked() && !kavrel.optType(0)->isChecked());
-    QVERIFY(win->isChecked() && !dos->isChecked());
-    QCOMPARE(kavrel.onDisk(QStringLiteral("Game0002"), QStringLiteral("GType")),
-             QStringLiteral("False"));
-
-    kavrel.pickTitle(0);
-    QVERIFY(kavrel.optType(0)->isChecked() && !kavrel.optType(1)->isChecked());
-    QVERIFY(dos->isChecked() && !win->isChecked());
-    QCOMPARE(kavrel.onDisk(QStringLiteral("Game0001"), QStringLiteral("GType")),
-             QStringLiteral("True"));
-}
-
 void DisplayTest::theTypeCommandsSetMarksTableAndStore() {
     KavrelFixture kavrel;
-    kavrel.seedGames({game(QStringLiteral("Alpha"), false), game(QStringLiteral("Beta"))}, 0);
+    kavrel.seedGames({game(QStringLiteral("Alpha"), false), game(QStringLiteral("Beta"))}, 1);
     Hoofdscherm& window = kavrel.start();
     QAction* dos = kavrel.action(QStringLiteral("mnu_game_dos"));
     QAction* win = kavrel.action(QStringLiteral("mnu_game_win"));
+    QVERIFY(kavrel.optType(0)->isChecked() && dos->isChecked() && !win->isChecked());
+
+    // Showing a game marks its type.
+    kavrel.pickTitle(0);
+    QVERIFY(kavrel.optType(1)->isChecked() && !kavrel.optType(0)->isChecked());
+    QVERIFY(win->isChecked() && !dos->isChecked());
 
     dos->trigger();
     QVERIFY(kavrel.optType(0)->isChecked());
@@ -160,24 +144,6 @@ void DisplayTest::withoutAGameTheTypeRoutineChangesNothing() {
     QVERIFY(!kavrel.action(QStringLiteral("mnu_game_win"))->isChecked());
     QVERIFY(kavrel.optType(0)->isChecked());
     QCOMPARE(kavrel.onDisk(QStringLiteral("Game0001"), QStringLiteral("GType")), std::nullopt);
-}
-
-void DisplayTest::helpGivesWayToTheSelectedGamesDescription() {
-    KavrelFixture kavrel;
-    const QString text = kavrel.writeFile(QStringLiteral("b.txt"), "About B.");
-    kavrel.seedGames({game(QStringLiteral("A")), game(QStringLiteral("B"), true, {}, text)}, 0);
-    Hoofdscherm& window = kavrel.start();
-    auto* rtb = kavrel.find<DescriptionBox>(QStringLiteral("RTB1"));
-
-    kavrel.action(QStringLiteral("MnuHelp"))->trigger();
-    QVERIFY(window.helpShown());
-    QVERIFY(rtb->toPlainText().startsWith(QStringLiteral("Welcome to Kavrel")));
-    QCOMPARE(kavrel.focused(), rtb);
-
-    kavrel.pickTitle(1);
-    QCOMPARE(rtb->toPlainText(), QStringLiteral("About B."));
-    QCOMPARE(rtb->toolTip(), QStringLiteral("Description of the current selected game"));
-    QVERIFY(!window.helpShown());
 }
 
 void DisplayTest::noSelectionShowsNothing() {

@@ -1,26 +1,18 @@
-// Choosing and removing the selected game's screenshot and description: the pickers' presets
-// and memory, the menu items and the double clicks, files that cannot be shown, and the keys
-// written and deleted.
-#include "KavrelFixture.h"
+// A game's files: choosing its screenshot and description (by menu and by double click) and its
+// program, the pickers' presets and memory, removing a screenshot or description, and the
+// commands on the selected game while none is selected.
+#include "CollectionChecks.h"
 #include "platform/PickerFilters.h"
 #include "window/DescriptionBox.h"
 #include "window/GameList.h"
 #include "window/PictureBox.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QImage>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
-
-QString folderOf(const QString& path) {
-    return QDir::toNativeSeparators(QFileInfo(path).absolutePath());
-}
-
-QString nameOf(const QString& path) {
-    return QFileInfo(path).fileName();
-}
 
 void doubleClick(QWidget* control) {
     QTest::mouseDClick(control, Qt::LeftButton, {}, QPoint(10, 10));
@@ -28,284 +20,197 @@ void doubleClick(QWidget* control) {
 
 } // namespace
 
-class ScreenshotAndDescriptionTest : public QObject {
+class GameFilesTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void choosesScreenshot_data();
-    void choosesScreenshot();
-    void choosesDescription_data();
-    void choosesDescription();
-    void fileThatCannotBeShownChangesNothing();
-    void cancelChangesNothing();
-    void pickerRemembersItsLastUse();
-    void fileInTheRootPresetsAnEmptyFolder();
-    void helpTextDoubleClickChoosesDescription();
-    void removesScreenshotKeyOnly();
-    void removesDescriptionKeyOnly();
+    void choosesAndRemovesAFile_data();
+    void choosesAndRemovesAFile();
+    void cancelsAndFilesThatCannotBeShownChangeNothing();
+    void pickersPresetTheStoredFileOrKeepTheirLastUse();
+    void withoutASelectedGameNothingHappens();
 };
 
-void ScreenshotAndDescriptionTest::choosesScreenshot_data() {
+void GameFilesTest::choosesAndRemovesAFile_data() {
+    QTest::addColumn<bool>("screenshot");
     QTest::addColumn<bool>("byDoubleClick");
-    QTest::newRow("menu") << false;
-    QTest::newRow("double click") << true;
+    QTest::newRow("screenshot by menu") << true << false;
+    QTest::newRow("screenshot by double click") << true << true;
+    QTest::newRow("description by menu") << false << false;
+    QTest::newRow("description by double click on the help text") << false << true;
 }
 
-void ScreenshotAndDescriptionTest::choosesScreenshot() {
+void GameFilesTest::choosesAndRemovesAFile() {
+    QFETCH(bool, screenshot);
     QFETCH(bool, byDoubleClick);
     KavrelFixture kavrel;
-    const QString old =
-        kavrel.writePicture(QStringLiteral("Games/Alpha/title.gif"), QSize(4, 4), Qt::red, "BMP");
+    const GameEntry alpha{.GPath = u"pa"_s, .GTitle = u"Alpha"_s};
+    GameEntry bravo{u"pb"_s, kavrel.writePicture(u"Bravo/title.gif"_s, QSize(4, 4), Qt::red, "GIF"),
+                    kavrel.writeFile(u"Bravo/about.txt"_s, "Old words."), u"Bravo"_s, false};
     const QString chosen =
-        kavrel.writePicture(QStringLiteral("shots/new.jpg"), QSize(4, 4), Qt::white, "JPEG");
-    kavrel.seedGames({GameEntry{QStringLiteral("pa"), old, {}, QStringLiteral("Alpha"), true},
-                      GameEntry{QStringLiteral("pb"), {}, {}, QStringLiteral("Bravo"), true}});
+        screenshot ? kavrel.writePicture(u"new/shot.jpg"_s, QSize(4, 4), Qt::white, "JPEG")
+                   : kavrel.writeFile(u"new/words.txt"_s, "New words.");
+    kavrel.seedGames({alpha, bravo}, 1);
     Hoofdscherm& window = kavrel.start();
-    auto* picture = kavrel.find<PictureBox>(QStringLiteral("Picture1"));
-    QCOMPARE(picture->picture().pixelColor(0, 0), QColor(Qt::red));
+    auto* picture = kavrel.find<PictureBox>(u"Picture1"_s);
+    auto* rtb = kavrel.find<DescriptionBox>(u"RTB1"_s);
+    if (byDoubleClick && !screenshot)
+        kavrel.action(u"MnuHelp"_s)->trigger();
 
-    kavrel.dialogs.chooseFile(chosen, [&] {
-        QCOMPARE(kavrel.onDisk(QStringLiteral("Game0001"), QStringLiteral("GBmp")), old);
-    });
+    kavrel.dialogs.chooseFile(chosen, storeUnchanged(kavrel));
     if (byDoubleClick)
-        doubleClick(picture);
+        doubleClick(screenshot ? static_cast<QWidget*>(picture) : rtb->viewport());
     else
-        kavrel.action(QStringLiteral("MnuBewerkenAfbeelding"))->trigger();
+        kavrel.action(screenshot ? u"MnuBewerkenAfbeelding"_s : u"MnuBewerkenBeschrijving"_s)
+            ->trigger();
 
     VERIFY_DIALOGS(kavrel.dialogs);
+    // The picker opens on the stored file.
+    QString& file = screenshot ? bravo.GBmp : bravo.GText;
     QCOMPARE(pickerSettings(kavrel.dialogs.last().request),
-             pickerSettings({folderOf(old), QStringLiteral("title.gif"), PickerFilters::Screenshot,
-                             QStringLiteral("bmp"), 0x281000}));
-    QCOMPARE(window.games()[1].GBmp, chosen);
-    QCOMPARE(kavrel.onDisk(QStringLiteral("Game0001"), QStringLiteral("GBmp")), chosen);
-    QCOMPARE(picture->picture().pixelColor(0, 0), QImage(chosen).pixelColor(0, 0));
-    QCOMPARE(kavrel.focused(), picture);
-    QCOMPARE(window.games()[2].GBmp, QString());
-}
-
-void ScreenshotAndDescriptionTest::choosesDescription_data() {
-    QTest::addColumn<bool>("byDoubleClick");
-    QTest::newRow("menu") << false;
-    QTest::newRow("double click") << true;
-}
-
-void ScreenshotAndDescriptionTest::choosesDescription() {
-    QFETCH(bool, byDoubleClick);
-    KavrelFixture kavrel;
-    const QString old = kavrel.writeFile(QStringLiteral("Games/Alpha/about.txt"), "Old words.");
-    const QString chosen = kavrel.writeFile(QStringLiteral("texts/new.txt"), "New words.");
-    kavrel.seedGames({GameEntry{QStringLiteral("pa"), {}, old, QStringLiteral("Alpha"), true}});
-    Hoofdscherm& window = kavrel.start();
-    auto* rtb = kavrel.find<DescriptionBox>(QStringLiteral("RTB1"));
-    QCOMPARE(rtb->toPlainText(), QStringLiteral("Old words."));
-
-    kavrel.dialogs.chooseFile(chosen, [&] {
-        QCOMPARE(kavrel.onDisk(QStringLiteral("Game0001"), QStringLiteral("GText")), old);
-    });
-    if (byDoubleClick)
-        doubleClick(rtb->viewport());
-    else
-        kavrel.action(QStringLiteral("MnuBewerkenBeschrijving"))->trigger();
-
-    VERIFY_DIALOGS(kavrel.dialogs);
-    QCOMPARE(pickerSettings(kavrel.dialogs.last().request),
-             pickerSettings({folderOf(old), QStringLiteral("about.txt"), PickerFilters::Description,
-                             QStringLiteral("txt"), 0x281000}));
-    QCOMPARE(window.games()[1].GText, chosen);
-    QCOMPARE(kavrel.onDisk(QStringLiteral("Game0001"), QStringLiteral("GText")), chosen);
-    QCOMPARE(rtb->toPlainText(), QStringLiteral("New words."));
-    QCOMPARE(kavrel.focused(), kavrel.find<QWidget>(QStringLiteral("Picture1")));
-}
-
-void ScreenshotAndDescriptionTest::fileThatCannotBeShownChangesNothing() {
-    KavrelFixture kavrel;
-    const QString old = kavrel.writePicture(QStringLiteral("old.bmp"), QSize(4, 4), Qt::red, "BMP");
-    const QString oldText = kavrel.writeFile(QStringLiteral("old.txt"), "Old words.");
-    const QString notAPicture = kavrel.writeFile(QStringLiteral("fake.bmp"), "no picture here");
-    const QString missing = kavrel.path(QStringLiteral("gone.txt"));
-    kavrel.seedGames({GameEntry{QStringLiteral("pa"), old, oldText, QStringLiteral("A"), true}});
-    Hoofdscherm& window = kavrel.start();
-    const QByteArray before = kavrel.storeFileBytes();
-
-    kavrel.dialogs.chooseFile(notAPicture);
-    kavrel.action(QStringLiteral("MnuBewerkenAfbeelding"))->trigger();
-    kavrel.dialogs.chooseFile(missing);
-    kavrel.action(QStringLiteral("MnuBewerkenBeschrijving"))->trigger();
-
-    VERIFY_DIALOGS(kavrel.dialogs);
-    QCOMPARE(window.games()[1].GBmp, old);
-    QCOMPARE(window.games()[1].GText, oldText);
-    QCOMPARE(kavrel.storeFileBytes(), before);
-    QCOMPARE(kavrel.find<PictureBox>(QStringLiteral("Picture1"))->picture().pixelColor(0, 0),
-             QColor(Qt::red));
-    QCOMPARE(kavrel.find<DescriptionBox>(QStringLiteral("RTB1"))->toPlainText(),
-             QStringLiteral("Old words."));
-}
-
-void ScreenshotAndDescriptionTest::cancelChangesNothing() {
-    KavrelFixture kavrel;
-    kavrel.seedGames({GameEntry{QStringLiteral("pa"), QStringLiteral("b"), QStringLiteral("t"),
-                                QStringLiteral("A"), true}});
-    Hoofdscherm& window = kavrel.start();
-    const QByteArray before = kavrel.storeFileBytes();
-    kavrel.list()->setFocus();
-
-    kavrel.dialogs.cancelFile();
-    doubleClick(kavrel.find<QWidget>(QStringLiteral("Picture1")));
-    kavrel.dialogs.cancelFile();
-    kavrel.action(QStringLiteral("MnuBewerkenBeschrijving"))->trigger();
-
-    VERIFY_DIALOGS(kavrel.dialogs);
-    QCOMPARE(kavrel.dialogs.shown().size(), 2);
-    QCOMPARE(kavrel.storeFileBytes(), before);
-    QCOMPARE(window.games()[1].GBmp, QStringLiteral("b"));
-    QCOMPARE(window.games()[1].GText, QStringLiteral("t"));
-    QCOMPARE(kavrel.focused(), kavrel.find<QWidget>(QStringLiteral("Picture1")));
-}
-
-void ScreenshotAndDescriptionTest::pickerRemembersItsLastUse() {
-    KavrelFixture kavrel;
-    const QString alphaShot =
-        kavrel.writePicture(QStringLiteral("alpha/shot.bmp"), QSize(4, 4), Qt::red, "BMP");
-    const QString first =
-        kavrel.writePicture(QStringLiteral("pics/first.bmp"), QSize(4, 4), Qt::blue, "BMP");
-    const QString second = kavrel.writeFile(QStringLiteral("pics/second.txt"), "Second.");
-    kavrel.seedGames({GameEntry{QStringLiteral("pa"), alphaShot, {}, QStringLiteral("A"), true},
-                      GameEntry{QStringLiteral("pb"), {}, {}, QStringLiteral("B"), true}},
-                     1);
-    Hoofdscherm& window = kavrel.start();
-
-    // Right after the start the picker has nothing to remember.
-    kavrel.dialogs.chooseFile(first);
-    kavrel.action(QStringLiteral("MnuBewerkenAfbeelding"))->trigger();
-    QCOMPARE(kavrel.dialogs.last().request.initDir, QString());
-    QCOMPARE(kavrel.dialogs.last().request.fileName, QString());
-
-    // Game B has no description: the picker opens on the file it last returned.
-    kavrel.dialogs.chooseFile(second);
-    kavrel.action(QStringLiteral("MnuBewerkenBeschrijving"))->trigger();
-    QCOMPARE(kavrel.dialogs.last().request.initDir, QString());
-    QCOMPARE(kavrel.dialogs.last().request.fileName, first);
-    QCOMPARE(kavrel.dialogs.last().request.filter, PickerFilters::Description);
-
-    // Game A's stored screenshot sets the folder, which the next use without one keeps.
-    kavrel.list()->setListIndex(0);
-    kavrel.dialogs.cancelFile();
-    kavrel.action(QStringLiteral("MnuBewerkenAfbeelding"))->trigger();
-    QCOMPARE(kavrel.dialogs.last().request.initDir, folderOf(alphaShot));
-    QCOMPARE(kavrel.dialogs.last().request.fileName, nameOf(alphaShot));
-    kavrel.dialogs.cancelFile();
-    kavrel.action(QStringLiteral("MnuBewerkenBeschrijving"))->trigger();
-    QCOMPARE(kavrel.dialogs.last().request.initDir, folderOf(alphaShot));
-    QCOMPARE(kavrel.dialogs.last().request.fileName, nameOf(alphaShot));
-    VERIFY_DIALOGS(kavrel.dialogs);
-
-    QCOMPARE(window.games()[2].GBmp, first);
-    QCOMPARE(window.games()[2].GText, second);
-    QCOMPARE(window.games()[1].GText, QString());
-    QCOMPARE(kavrel.onDisk(QStringLiteral("Game0002"), QStringLiteral("GBmp")), first);
-    QCOMPARE(kavrel.onDisk(QStringLiteral("Game0002"), QStringLiteral("GText")), second);
-}
-
-void ScreenshotAndDescriptionTest::fileInTheRootPresetsAnEmptyFolder() {
-    // A file in the root of a drive ("D:\pic.bmp") or of the file system ("/pic.bmp"): the
-    // folder is the root without its separator.
-    const QString root = QDir::toNativeSeparators(QDir::rootPath());
-    KavrelFixture kavrel;
-    kavrel.seedGames({GameEntry{QStringLiteral("pa"), root + QStringLiteral("pic.bmp"),
-                                root + QStringLiteral("readme.txt"), QStringLiteral("A"), true}});
-    kavrel.start();
-
-    kavrel.dialogs.cancelFile();
-    kavrel.action(QStringLiteral("MnuBewerkenAfbeelding"))->trigger();
-    QCOMPARE(kavrel.dialogs.last().request.initDir, root.chopped(1));
-    QCOMPARE(kavrel.dialogs.last().request.fileName, QStringLiteral("pic.bmp"));
-    kavrel.dialogs.cancelFile();
-    kavrel.action(QStringLiteral("MnuBewerkenBeschrijving"))->trigger();
-    QCOMPARE(kavrel.dialogs.last().request.initDir, root.chopped(1));
-    QCOMPARE(kavrel.dialogs.last().request.fileName, QStringLiteral("readme.txt"));
-    VERIFY_DIALOGS(kavrel.dialogs);
-}
-
-void ScreenshotAndDescriptionTest::helpTextDoubleClickChoosesDescription() {
-    KavrelFixture kavrel;
-    const QString text = kavrel.writeFile(QStringLiteral("about.txt"), "About A.");
-    kavrel.seedGames({GameEntry{QStringLiteral("pa"), {}, {}, QStringLiteral("A"), true}});
-    Hoofdscherm& window = kavrel.start();
-    kavrel.action(QStringLiteral("MnuHelp"))->trigger();
-    auto* rtb = kavrel.find<DescriptionBox>(QStringLiteral("RTB1"));
-    QVERIFY(window.helpShown());
-    QCOMPARE(kavrel.focused(), rtb);
-
-    kavrel.dialogs.chooseFile(text);
-    doubleClick(rtb->viewport());
-
-    VERIFY_DIALOGS(kavrel.dialogs);
+             pickerSettings({folderOf(file), QFileInfo(file).fileName(),
+                             screenshot ? PickerFilters::Screenshot : PickerFilters::Description,
+                             screenshot ? u"bmp"_s : u"txt"_s, GamePickerFlags}));
+    file = chosen;
+    QCOMPARE(tableOf(window), (QList{alpha, bravo}));
+    QCOMPARE(storedGames(kavrel, 2), (QList{alpha, bravo}));
+    QCOMPARE(picture->picture().pixelColor(0, 0), QImage(bravo.GBmp).pixelColor(0, 0));
+    QCOMPARE(rtb->toPlainText(), screenshot ? u"Old words."_s : u"New words."_s);
     QVERIFY(!window.helpShown());
-    QCOMPARE(rtb->toPlainText(), QStringLiteral("About A."));
-    QCOMPARE(rtb->toolTip(), QStringLiteral("Description of the current selected game"));
-    QCOMPARE(kavrel.onDisk(QStringLiteral("Game0001"), QStringLiteral("GText")), text);
-}
+    QCOMPARE(kavrel.focused(), picture);
 
-void ScreenshotAndDescriptionTest::removesScreenshotKeyOnly() {
-    KavrelFixture kavrel;
-    const QString shot = kavrel.writePicture(QStringLiteral("b.bmp"), QSize(4, 4), Qt::red, "BMP");
-    const QString text = kavrel.writeFile(QStringLiteral("b.txt"), "About B.");
-    kavrel.seedGames({GameEntry{QStringLiteral("pa"), QStringLiteral("ba"), QStringLiteral("ta"),
-                                QStringLiteral("A"), true},
-                      GameEntry{QStringLiteral("pb"), shot, text, QStringLiteral("B"), false}},
-                     1);
-    Hoofdscherm& window = kavrel.start();
-    window.setWindowTitle(QStringLiteral("stale"));
-
-    kavrel.action(QStringLiteral("mnu_remove_screenshot"))->trigger();
-
-    QCOMPARE(window.games()[2].GBmp, QString());
-    QCOMPARE(kavrel.onDisk(QStringLiteral("Game0002"), QStringLiteral("GBmp")), std::nullopt);
-    for (const char* key : {"GPath", "GText", "GTitle", "GType"})
-        QVERIFY2(kavrel.onDisk(QStringLiteral("Game0002"), QString::fromLatin1(key)).has_value(),
-                 key);
-    QCOMPARE(kavrel.onDisk(QStringLiteral("Game0001"), QStringLiteral("GBmp")),
-             QStringLiteral("ba"));
-    QCOMPARE(kavrel.find<PictureBox>(QStringLiteral("Picture1"))->picture(),
-             QImage(kavrel.appFolder() + QStringLiteral("/Default.bmp")));
-    QCOMPARE(kavrel.find<DescriptionBox>(QStringLiteral("RTB1"))->toPlainText(),
-             QStringLiteral("About B."));
+    // Removing it deletes its key, and that alone: it is not written empty.
+    const QString removal = screenshot ? u"mnu_remove_screenshot"_s : u"mnu_remove_description"_s;
+    const QString key = screenshot ? u"GBmp"_s : u"GText"_s;
+    kavrel.list()->setFocus();
+    window.setWindowTitle(u"stale"_s);
+    kavrel.action(removal)->trigger();
+    file.clear();
+    QCOMPARE(tableOf(window), (QList{alpha, bravo}));
+    QCOMPARE(storedGames(kavrel, 2), (QList{alpha, bravo}));
+    for (const QString& stored : {u"GPath"_s, u"GBmp"_s, u"GText"_s, u"GTitle"_s, u"GType"_s})
+        QVERIFY2(kavrel.onDisk(u"Game0002"_s, stored).has_value() == (stored != key),
+                 qPrintable(stored));
+    // Only the removed file gives way to its default.
+    QCOMPARE(picture->picture() == QImage(kavrel.appFolder() + u"/Default.bmp"_s), screenshot);
+    QCOMPARE(rtb->toPlainText() == u"No description available"_s, !screenshot);
+    QCOMPARE(rtb->toolTip(), u"Description of the current selected game"_s);
     // The game is selected again, which shows it in full.
-    QCOMPARE(kavrel.list()->ListIndex(), 1);
-    QCOMPARE(window.windowTitle(), QStringLiteral("Kavrel (Game 2 of 2)"));
-    QCOMPARE(kavrel.focused(), kavrel.find<QWidget>(QStringLiteral("Picture1")));
-
-    // Once more, with the key already gone: nothing else changes and nothing complains.
+    QCOMPARE(window.windowTitle(), u"Kavrel (Game 2 of 2)"_s);
+    QCOMPARE(kavrel.focused(), picture);
+    // Once more, with the key already gone: nothing changes and nothing complains.
     const QByteArray before = kavrel.storeFileBytes();
-    kavrel.action(QStringLiteral("mnu_remove_screenshot"))->trigger();
+    kavrel.action(removal)->trigger();
     QCOMPARE(kavrel.storeFileBytes(), before);
     VERIFY_DIALOGS(kavrel.dialogs);
-
-    kavrel.restart();
-    QCOMPARE(kavrel.window().games()[2].GBmp, QString());
-    QCOMPARE(kavrel.window().games()[2].GText, text);
 }
 
-void ScreenshotAndDescriptionTest::removesDescriptionKeyOnly() {
+void GameFilesTest::cancelsAndFilesThatCannotBeShownChangeNothing() {
     KavrelFixture kavrel;
-    const QString shot = kavrel.writePicture(QStringLiteral("a.bmp"), QSize(4, 4), Qt::red, "BMP");
-    const QString text = kavrel.writeFile(QStringLiteral("a.txt"), "About A.");
-    kavrel.seedGames({GameEntry{QStringLiteral("pa"), shot, text, QStringLiteral("A"), true}});
+    const GameEntry alpha{kavrel.writeFile(u"Alpha/ALPHA.EXE"_s, "x"),
+                          kavrel.writePicture(u"old.bmp"_s, QSize(4, 4), Qt::red, "BMP"),
+                          kavrel.writeFile(u"old.txt"_s, "Old words."), u"A"_s, false};
+    kavrel.seedGames({alpha});
     Hoofdscherm& window = kavrel.start();
-    auto* rtb = kavrel.find<DescriptionBox>(QStringLiteral("RTB1"));
+    const QByteArray before = kavrel.storeFileBytes();
+    auto* picture = kavrel.find<PictureBox>(u"Picture1"_s);
 
-    kavrel.action(QStringLiteral("mnu_remove_description"))->trigger();
+    // Cancel moves the focus to the picture all the same.
+    for (const QString& command :
+         {u"MnuBewerkenAfbeelding"_s, u"MnuBewerkenBeschrijving"_s, u"MnuBewerkenDoel"_s}) {
+        kavrel.list()->setFocus();
+        kavrel.dialogs.cancelFile();
+        kavrel.action(command)->trigger();
+        QVERIFY2(kavrel.focused() == picture, qPrintable(command));
+    }
+    kavrel.dialogs.chooseFile(kavrel.writeFile(u"fake.bmp"_s, "no picture here"));
+    kavrel.action(u"MnuBewerkenAfbeelding"_s)->trigger();
+    kavrel.dialogs.chooseFile(kavrel.path(u"gone.txt"_s));
+    doubleClick(kavrel.find<DescriptionBox>(u"RTB1"_s)->viewport());
 
-    QCOMPARE(window.games()[1].GText, QString());
-    QCOMPARE(kavrel.onDisk(QStringLiteral("Game0001"), QStringLiteral("GText")), std::nullopt);
-    QCOMPARE(kavrel.onDisk(QStringLiteral("Game0001"), QStringLiteral("GBmp")), shot);
-    QCOMPARE(rtb->toPlainText(), QStringLiteral("No description available"));
-    QCOMPARE(rtb->toolTip(), QStringLiteral("Description of the current selected game"));
-    QCOMPARE(kavrel.find<PictureBox>(QStringLiteral("Picture1"))->picture().pixelColor(0, 0),
-             QColor(Qt::red));
     VERIFY_DIALOGS(kavrel.dialogs);
+    QCOMPARE(kavrel.storeFileBytes(), before);
+    QCOMPARE(tableOf(window), QList{alpha});
+    QCOMPARE(picture->picture().pixelColor(0, 0), QColor(Qt::red));
+    QCOMPARE(kavrel.find<DescriptionBox>(u"RTB1"_s)->toPlainText(), u"Old words."_s);
 }
 
-QTEST_MAIN(ScreenshotAndDescriptionTest)
-#include "tst_screenshotdescription.moc"
+void GameFilesTest::pickersPresetTheStoredFileOrKeepTheirLastUse() {
+    KavrelFixture kavrel;
+    const QString root = QDir::toNativeSeparators(QDir::rootPath());
+    const QString alphaExe = kavrel.writeFile(u"Alpha/ALPHA.EXE"_s, "x");
+    const QString alphaShot = kavrel.writePicture(u"shots/a.bmp"_s, QSize(4, 4), Qt::red, "BMP");
+    // Game A's description lies in a root ("D:\readme.txt", "/readme.txt"); game B has no files.
+    const GameEntry alpha{alphaExe, alphaShot, root + u"readme.txt"_s, u"A"_s};
+    kavrel.seedGames({alpha, {.GTitle = u"B"_s}}, 1);
+    Hoofdscherm& window = kavrel.start();
+    const QString bravoShot = kavrel.writePicture(u"pics/b.bmp"_s, QSize(4, 4), Qt::blue, "BMP");
+    const QString bravoText = kavrel.writeFile(u"pics/b.txt"_s, "About B.");
+    const QString bravoExe = kavrel.path(u"Bravo/BRAVO.COM"_s);
+    const QString alphaSetup = kavrel.path(u"Alpha/SETUP.BAT"_s);
+
+    // Runs a command whose picker is answered as given (the empty text: Cancel), and tells where
+    // the picker opened: "folder|name".
+    const auto opensAt = [&](const QString& command, const QString& answer) {
+        answer.isEmpty() ? kavrel.dialogs.cancelFile(storeUnchanged(kavrel))
+                         : kavrel.dialogs.chooseFile(answer, storeUnchanged(kavrel));
+        kavrel.action(command)->trigger();
+        return kavrel.dialogs.last().request.initDir + u'|' +
+               kavrel.dialogs.last().request.fileName;
+    };
+    // Right after the start the picker has nothing to remember.
+    QCOMPARE(opensAt(u"MnuBewerkenAfbeelding"_s, bravoShot), u"|"_s);
+    // A stored file presets its folder and name; in a root the folder has no separator.
+    kavrel.list()->setListIndex(0);
+    QCOMPARE(opensAt(u"MnuBewerkenDoel"_s, alphaSetup), folderOf(alphaExe) + u"|ALPHA.EXE"_s);
+    QCOMPARE(opensAt(u"MnuBewerkenBeschrijving"_s, {}), root.chopped(1) + u"|readme.txt"_s);
+    QCOMPARE(opensAt(u"MnuBewerkenAfbeelding"_s, {}), folderOf(alphaShot) + u"|a.bmp"_s);
+    // Without a stored file the picker opens where its previous use left it.
+    kavrel.list()->setListIndex(1);
+    QCOMPARE(opensAt(u"MnuBewerkenBeschrijving"_s, bravoText), folderOf(alphaShot) + u"|a.bmp"_s);
+    QCOMPARE(opensAt(u"MnuBewerkenDoel"_s, bravoExe), folderOf(alphaShot) + u'|' + bravoText);
+
+    VERIFY_DIALOGS(kavrel.dialogs);
+    QCOMPARE(pickerSettings(kavrel.dialogs.shown()[1].request),
+             pickerSettings({folderOf(alphaExe), u"ALPHA.EXE"_s, PickerFilters::Executable,
+                             u"exe"_s, GamePickerFlags}));
+    const QList<GameEntry> expected{{alphaSetup, alphaShot, alpha.GText, u"A"_s},
+                                    {bravoExe, bravoShot, bravoText, u"B"_s}};
+    QCOMPARE(tableOf(window), expected);
+    QCOMPARE(storedGames(kavrel, 2), expected);
+}
+
+void GameFilesTest::withoutASelectedGameNothingHappens() {
+    const std::pair<const char*, void (Hoofdscherm::*)()> commands[] = {
+        {"remove", &Hoofdscherm::MnuBestandVerwijderen_Click},
+        {"title", &Hoofdscherm::MnuBewerkenTitel_Click},
+        {"screenshot", &Hoofdscherm::MnuBewerkenAfbeelding_Click},
+        {"picture double click", &Hoofdscherm::Picture1_DblClick},
+        {"description", &Hoofdscherm::MnuBewerkenBeschrijving_Click},
+        {"description double click", &Hoofdscherm::RTB1_DblClick},
+        {"remove screenshot", &Hoofdscherm::mnu_remove_screenshot_Click},
+        {"remove description", &Hoofdscherm::mnu_remove_description_Click},
+        {"executable", &Hoofdscherm::MnuBewerkenDoel_Click},
+    };
+    // An empty collection, and games without a selected entry.
+    const QList<GameEntry> two{{u"pa"_s, u"ba"_s, u"ta"_s, u"A"_s},
+                               {.GPath = u"pb"_s, .GTitle = u"B"_s, .GType = false}};
+    for (const QList<GameEntry>& games : {QList<GameEntry>(), two}) {
+        KavrelFixture kavrel;
+        kavrel.seedGames(games);
+        Hoofdscherm& window = kavrel.start();
+        kavrel.list()->setListIndex(-1);
+        const QByteArray before = kavrel.storeFileBytes();
+        QWidget* focus = kavrel.focused();
+        for (const auto& [name, command] : commands) {
+            (window.*command)();
+            QVERIFY2(kavrel.dialogs.shown().isEmpty() && kavrel.storeFileBytes() == before &&
+                         tableOf(window) == games && kavrel.list()->ListCount() == games.size() &&
+                         kavrel.list()->ListIndex() == -1 && kavrel.focused() == focus,
+                     name);
+        }
+    }
+}
+
+QTEST_MAIN(GameFilesTest)
+#include "tst_gamefiles.moc"

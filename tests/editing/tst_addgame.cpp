@@ -1,308 +1,172 @@
-// Adding a game: the program picker, the title prompt and its repeats, the optional pickers,
-// the title order, what is stored and when, and the window's state afterwards.
-#include "KavrelFixture.h"
+// Adding a game: the pickers and the title prompt with its repeats, the title order, what is
+// stored and when, and the window afterwards.
+#include "CollectionChecks.h"
 #include "platform/PickerFilters.h"
 #include "window/DescriptionBox.h"
 #include "window/GameList.h"
-#include "window/PictureBox.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QRadioButton>
 #include <QTest>
 
-namespace {
-
-const QString TitlePrompt = QStringLiteral("Please, fill in the title of this DOS Game");
-const QString TitleInUsePrompt =
-    QStringLiteral("The given title is in use, please enter another title for this DOS-game");
-const QString TitleBoxTitle = QStringLiteral("Title DOS Game");
-constexpr std::uint32_t Flags = 0x281000;
-
-GameEntry game(const QString& title, const QString& path) {
-    return GameEntry{path, {}, {}, title, true};
-}
-
-QString folderOf(const QString& path) {
-    return QDir::toNativeSeparators(QFileInfo(path).absolutePath());
-}
-
-// Answers an addition that takes the program and the title and cancels both optional pickers.
-void scriptPlainAddition(ScriptedDialogs& dialogs, const QString& program, const QString& title) {
-    dialogs.chooseFile(program);
-    dialogs.type(title);
-    dialogs.cancelFile();
-    dialogs.cancelFile();
-}
-
-} // namespace
+using namespace Qt::StringLiterals;
 
 class AddGameTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void firstGameIntoEmptyCollection();
-    void addsBetweenExistingGamesInTitleOrder();
+    void addsIntoACollectionInTitleOrder();
     void defaultTitlesComeFromTheFileName();
-    void cancelledProgramPickerChangesNothing();
-    void cancelledTitlePromptGivesEmptyTitle();
-    void usedTitlesAreAskedAgain();
     void fullCollectionRefusesToAdd();
 };
 
 void AddGameTest::firstGameIntoEmptyCollection() {
     KavrelFixture kavrel;
-    const QString robot = kavrel.writeFile(QStringLiteral("games/ROBOT/ROBOT.EXE"), "x");
+    const QString robot = kavrel.writeFile(u"games/ROBOT/ROBOT.EXE"_s, "x");
     Hoofdscherm& window = kavrel.start();
     QVERIFY(window.helpShown());
 
-    const auto nothingStoredYet = [&] {
-        QCOMPARE(kavrel.onDisk(QStringLiteral("Games"), QStringLiteral("Count")), std::nullopt);
-        QCOMPARE(kavrel.onDisk(QStringLiteral("Game0001"), QStringLiteral("GPath")), std::nullopt);
-    };
-    kavrel.dialogs.chooseFile(robot);
-    kavrel.dialogs.type(QStringLiteral("Robot"), nothingStoredYet);
-    kavrel.dialogs.cancelFile(nothingStoredYet);
-    kavrel.dialogs.cancelFile(nothingStoredYet);
-    kavrel.action(QStringLiteral("MnuBestandNieuw"))->trigger();
+    addGame(kavrel, robot, {u"Robot"_s});
 
     VERIFY_DIALOGS(kavrel.dialogs);
     const QList<ScriptedDialogs::Shown>& shown = kavrel.dialogs.shown();
-    // No games folder chosen yet: the program picker starts in the user's home.
-    QCOMPARE(pickerSettings(shown[0].request),
-             pickerSettings({QDir::toNativeSeparators(QDir::homePath()), QString(),
-                             PickerFilters::Executable, QStringLiteral("exe"), Flags}));
-    QCOMPARE(shown[1].prompt, TitlePrompt);
-    QCOMPARE(shown[1].title, TitleBoxTitle);
-    QCOMPARE(shown[1].defaultText, QStringLiteral("ROBOT"));
-    // The optional pickers open in the game's folder, on the program the picker returned.
+    // Without a games folder the program picker starts in the user's home; the optional pickers
+    // open in the game's folder, on the program the picker returned.
+    const QString home = QDir::toNativeSeparators(QDir::homePath());
+    QCOMPARE(
+        pickerSettings(shown[0].request),
+        pickerSettings({home, QString(), PickerFilters::Executable, u"exe"_s, GamePickerFlags}));
+    QCOMPARE(promptSeen(shown[1]),
+             u"Title DOS Game: Please, fill in the title of this DOS Game [ROBOT]"_s);
+    const QString folder = folderOf(robot);
     QCOMPARE(pickerSettings(shown[2].request),
-             pickerSettings({folderOf(robot), robot, PickerFilters::Screenshot,
-                             QStringLiteral("bmp"), Flags}));
-    QCOMPARE(pickerSettings(shown[3].request),
-             pickerSettings({folderOf(robot), robot, PickerFilters::Description,
-                             QStringLiteral("txt"), Flags}));
+             pickerSettings({folder, robot, PickerFilters::Screenshot, u"bmp"_s, GamePickerFlags}));
+    QCOMPARE(
+        pickerSettings(shown[3].request),
+        pickerSettings({folder, robot, PickerFilters::Description, u"txt"_s, GamePickerFlags}));
 
-    QCOMPARE(kavrel.onDisk(QStringLiteral("Games"), QStringLiteral("Count")), QStringLiteral("1"));
-    QCOMPARE(kavrel.storedGame(1), game(QStringLiteral("Robot"), robot));
-    QCOMPARE(kavrel.onDisk(QStringLiteral("Game0001"), QStringLiteral("GBmp")), QString());
-    QCOMPARE(kavrel.onDisk(QStringLiteral("Game0002"), QStringLiteral("GTitle")), std::nullopt);
-    QCOMPARE(kavrel.onDisk(QStringLiteral("Games"), QStringLiteral("Last")), std::nullopt);
+    QCOMPARE(kavrel.onDisk(u"Games"_s, u"Count"_s), u"1"_s);
+    QCOMPARE(kavrel.storedGame(1), (GameEntry{.GPath = robot, .GTitle = u"Robot"_s}));
+    // The missing screenshot is written as an empty value; nothing else is written.
+    QCOMPARE(kavrel.onDisk(u"Game0001"_s, u"GBmp"_s), QString());
+    QCOMPARE(kavrel.onDisk(u"Game0002"_s, u"GTitle"_s), std::nullopt);
+    QCOMPARE(kavrel.onDisk(u"Games"_s, u"Last"_s), std::nullopt);
 
-    QCOMPARE(kavrel.listEntries(), QStringList{QStringLiteral("Robot")});
+    QCOMPARE(kavrel.listEntries(), QStringList{u"Robot"_s});
     QCOMPARE(kavrel.list()->ListIndex(), 0);
-    QCOMPARE(window.windowTitle(), QStringLiteral("Kavrel (Game 1 of 1)"));
-    for (const char* name : {"Lijst", "KnopSpelen"})
-        QVERIFY2(kavrel.find<QWidget>(QString::fromLatin1(name))->isEnabled(), name);
-    for (const char* name : {"KnopVorige", "KnopVolgende"})
-        QVERIFY2(!kavrel.find<QWidget>(QString::fromLatin1(name))->isEnabled(), name);
-    for (const char* name : {"MnuBestandVerwijderen", "MnuBestandOpen", "mnuChange"})
-        QVERIFY2(kavrel.action(QString::fromLatin1(name))->isEnabled(), name);
+    QCOMPARE(window.windowTitle(), u"Kavrel (Game 1 of 1)"_s);
+    // Every game control goes on, the type controls too: the first game's type can be set at
+    // once, without a new start.
+    const QStringList controls = u"MnuBestandVerwijderen mnuChange MnuBestandOpen KnopSpelen Lijst "
+                                 u"mnu_game_dos mnu_game_win"_s.split(u' ');
+    QCOMPARE(enabledOf(kavrel, controls), controls);
     // The help text gave way to the new game's description.
-    auto* rtb = kavrel.find<DescriptionBox>(QStringLiteral("RTB1"));
     QVERIFY(!window.helpShown());
-    QCOMPARE(rtb->toPlainText(), QStringLiteral("No description available"));
-    QCOMPARE(rtb->toolTip(), QStringLiteral("Description of the current selected game"));
-    QCOMPARE(kavrel.focused(), kavrel.find<QWidget>(QStringLiteral("Picture1")));
-
-    // The first game's type can be set at once, without a new start.
-    QVERIFY(kavrel.optType(0)->isEnabled());
-    QVERIFY(kavrel.optType(1)->isEnabled());
-    QVERIFY(kavrel.action(QStringLiteral("mnu_game_dos"))->isEnabled());
-    kavrel.action(QStringLiteral("mnu_game_win"))->trigger();
-    QCOMPARE(kavrel.onDisk(QStringLiteral("Game0001"), QStringLiteral("GType")),
-             QStringLiteral("False"));
-
-    kavrel.restart();
-    QCOMPARE(kavrel.window().games()[1].GPath, robot);
-    QVERIFY(kavrel.optType(1)->isChecked());
+    QCOMPARE(kavrel.find<DescriptionBox>(u"RTB1"_s)->toPlainText(), u"No description available"_s);
+    QCOMPARE(kavrel.focused(), kavrel.find<QWidget>(u"Picture1"_s));
+    QVERIFY(kavrel.optType(0)->isEnabled() && kavrel.optType(1)->isEnabled());
 }
 
-void AddGameTest::addsBetweenExistingGamesInTitleOrder() {
+void AddGameTest::addsIntoACollectionInTitleOrder() {
     KavrelFixture kavrel;
-    const QString gamesFolder = kavrel.path(QStringLiteral("games"));
-    const QString bravo = kavrel.writeFile(QStringLiteral("games/BRAVO/B.EXE"), "x");
-    // A picture is known by its content, whatever its name says.
-    const QString picture =
-        kavrel.writePicture(QStringLiteral("games/BRAVO/shot.jpg"), QSize(6, 6), Qt::blue, "BMP");
-    const QString text =
-        kavrel.writeFile(QStringLiteral("games/BRAVO/about.txt"), "Bravo's own words.");
-    kavrel.seed(QStringLiteral("Location"), QStringLiteral("DosGames"), gamesFolder);
-    const GameEntry alpha{QStringLiteral("pa"), {}, {}, QStringLiteral("A"), false};
-    const GameEntry charlie = game(QStringLiteral("C"), QStringLiteral("pc"));
-    kavrel.seedGames({alpha, charlie}, 1);
-    Hoofdscherm& window = kavrel.start();
-
-    const auto oldCollectionOnDisk = [&] {
-        QCOMPARE(kavrel.onDisk(QStringLiteral("Games"), QStringLiteral("Count")),
-                 QStringLiteral("2"));
-        QCOMPARE(kavrel.storedGame(2), charlie);
-        QCOMPARE(kavrel.onDisk(QStringLiteral("Game0003"), QStringLiteral("GTitle")), std::nullopt);
-    };
-    kavrel.dialogs.chooseFile(bravo);
-    kavrel.dialogs.type(QStringLiteral("B"), oldCollectionOnDisk);
-    kavrel.dialogs.chooseFile(picture, oldCollectionOnDisk);
-    kavrel.dialogs.chooseFile(text, oldCollectionOnDisk);
-    kavrel.action(QStringLiteral("MnuBestandNieuw"))->trigger();
-
-    VERIFY_DIALOGS(kavrel.dialogs);
-    const QList<ScriptedDialogs::Shown>& shown = kavrel.dialogs.shown();
-    QCOMPARE(shown[0].request.initDir, gamesFolder);
-    QCOMPARE(shown[1].defaultText, QStringLiteral("B"));
-    // Each picker starts where the one before left off.
-    QCOMPARE(shown[3].request.initDir, folderOf(bravo));
-    QCOMPARE(shown[3].request.fileName, picture);
-
-    QCOMPARE(kavrel.listEntries(),
-             (QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")}));
-    QCOMPARE(kavrel.list()->ListIndex(), 1);
-    QCOMPARE(window.windowTitle(), QStringLiteral("Kavrel (Game 2 of 3)"));
-    QCOMPARE(kavrel.find<PictureBox>(QStringLiteral("Picture1"))->picture().pixelColor(0, 0),
-             QColor(Qt::blue));
-    QCOMPARE(kavrel.find<DescriptionBox>(QStringLiteral("RTB1"))->toPlainText(),
-             QStringLiteral("Bravo's own words."));
-    QVERIFY(kavrel.find<QWidget>(QStringLiteral("KnopVorige"))->isEnabled());
-    QVERIFY(kavrel.find<QWidget>(QStringLiteral("KnopVolgende"))->isEnabled());
-
-    QCOMPARE(kavrel.onDisk(QStringLiteral("Games"), QStringLiteral("Count")), QStringLiteral("3"));
-    const QList<GameEntry> expected{alpha, GameEntry{bravo, picture, text, QStringLiteral("B")},
-                                    charlie};
-    for (int n = 1; n <= 3; ++n) {
-        QCOMPARE(kavrel.storedGame(n), expected[n - 1]);
-        QCOMPARE(window.games()[n], expected[n - 1]);
-    }
-}
-
-void AddGameTest::defaultTitlesComeFromTheFileName() {
-    KavrelFixture kavrel;
-    struct Case {
-        QString program;
-        QString title;
-    };
-    const QList<Case> cases{
-        {kavrel.writeFile(QStringLiteral("games/ROBOT/ROBOT.EXE"), "x"), QStringLiteral("ROBOT")},
-        {kavrel.writeFile(QStringLiteral("games/A.EX"), "x"), QString()},
-        // Shorter than an extension: the whole name.
-        {kavrel.writeFile(QStringLiteral("games/ZAP"), "x"), QStringLiteral("ZAP")},
-        // A program without any extension, as on Linux: the whole name.
-        {kavrel.writeFile(QStringLiteral("games/supertux"), "x"), QStringLiteral("supertux")},
-        {kavrel.writeFile(QStringLiteral("X.COM"), "x"), QStringLiteral("X")}};
-    Hoofdscherm& window = kavrel.start();
-
-    for (int i = 0; i < cases.size(); ++i) {
-        kavrel.dialogs.reset();
-        scriptPlainAddition(kavrel.dialogs, cases[i].program, QStringLiteral("Game %1").arg(i));
-        kavrel.action(QStringLiteral("MnuBestandNieuw"))->trigger();
-        VERIFY_DIALOGS(kavrel.dialogs);
-        QCOMPARE(kavrel.dialogs.shown()[1].defaultText, cases[i].title);
-        QCOMPARE(kavrel.dialogs.shown()[2].request.initDir, folderOf(cases[i].program));
-        QCOMPARE(window.games()[i + 1].GPath, cases[i].program);
-    }
-    QCOMPARE(kavrel.onDisk(QStringLiteral("Games"), QStringLiteral("Count")), QStringLiteral("5"));
-}
-
-void AddGameTest::cancelledProgramPickerChangesNothing() {
-    KavrelFixture kavrel;
-    kavrel.seedGames({game(QStringLiteral("A"), QStringLiteral("pa")),
-                      game(QStringLiteral("B"), QStringLiteral("pb"))},
-                     1);
+    const QString gamesFolder = kavrel.path(u"games"_s);
+    const GameEntry bravo{
+        kavrel.writeFile(u"games/BRAVO/B.EXE"_s, "x"),
+        kavrel.writePicture(u"games/BRAVO/shot.bmp"_s, QSize(6, 6), Qt::blue, "BMP"),
+        kavrel.writeFile(u"games/BRAVO/about.txt"_s, "Bravo's own words."), u"B"_s};
+    kavrel.seed(u"Location"_s, u"DosGames"_s, gamesFolder);
+    const QList<GameEntry> seeded{{.GPath = u"p0"_s},
+                                  {.GPath = u"pa"_s, .GTitle = u"A"_s, .GType = false},
+                                  {.GPath = u"pb"_s, .GTitle = u"B "_s},
+                                  {.GPath = u"pc"_s, .GTitle = u"C"_s},
+                                  {.GPath = u"pd"_s, .GTitle = u"b"_s}};
+    kavrel.seedGames(seeded, 1);
     Hoofdscherm& window = kavrel.start();
     const QByteArray before = kavrel.storeFileBytes();
     kavrel.list()->setFocus();
 
+    // A cancelled program picker changes nothing.
     kavrel.dialogs.cancelFile();
-    kavrel.action(QStringLiteral("MnuBestandNieuw"))->trigger();
-
+    kavrel.action(u"MnuBestandNieuw"_s)->trigger();
     VERIFY_DIALOGS(kavrel.dialogs);
     QCOMPARE(kavrel.storeFileBytes(), before);
-    QCOMPARE(window.games().count(), 2);
-    QCOMPARE(kavrel.listEntries(), (QStringList{QStringLiteral("A"), QStringLiteral("B")}));
-    QCOMPARE(kavrel.list()->ListIndex(), 1);
-    QCOMPARE(window.windowTitle(), QStringLiteral("Kavrel (Game 2 of 2)"));
-    QCOMPARE(kavrel.focused(), kavrel.find<QWidget>(QStringLiteral("Picture1")));
-}
+    QCOMPARE(tableOf(window), seeded);
+    QCOMPARE(kavrel.list()->ListCount(), 5);
+    QCOMPARE(kavrel.focused(), kavrel.find<QWidget>(u"Picture1"_s));
 
-void AddGameTest::cancelledTitlePromptGivesEmptyTitle() {
-    KavrelFixture kavrel;
-    const QString program = kavrel.writeFile(QStringLiteral("games/ZORK/ZORK.COM"), "x");
-    kavrel.seedGames({game(QStringLiteral("A"), QStringLiteral("pa"))});
-    Hoofdscherm& window = kavrel.start();
-
-    scriptPlainAddition(kavrel.dialogs, program, QString());
-    kavrel.action(QStringLiteral("MnuBestandNieuw"))->trigger();
-
-    VERIFY_DIALOGS(kavrel.dialogs);
-    // The empty title comes before every other.
-    QCOMPARE(kavrel.listEntries(), (QStringList{QString(), QStringLiteral("A")}));
-    QCOMPARE(window.windowTitle(), QStringLiteral("Kavrel (Game 1 of 2)"));
-    QCOMPARE(kavrel.storedGame(1), game(QString(), program));
-    QCOMPARE(kavrel.storedGame(2), game(QStringLiteral("A"), QStringLiteral("pa")));
-}
-
-void AddGameTest::usedTitlesAreAskedAgain() {
-    KavrelFixture kavrel;
-    const QString robot = kavrel.writeFile(QStringLiteral("games/ROBOT/ROBOT.EXE"), "x");
-    kavrel.seedGames({game(QString(), QStringLiteral("p0")),
-                      game(QStringLiteral("Robot"), QStringLiteral("pr"))});
-    Hoofdscherm& window = kavrel.start();
-
-    const auto countUnchanged = [&] {
-        QCOMPARE(kavrel.onDisk(QStringLiteral("Games"), QStringLiteral("Count")),
-                 QStringLiteral("2"));
-    };
-    kavrel.dialogs.chooseFile(robot);
-    kavrel.dialogs.type(QStringLiteral("Robot"));
-    // Cancel gives the empty title, and another game has that one.
-    kavrel.dialogs.type(QString(), countUnchanged);
-    kavrel.dialogs.type(QStringLiteral("robot"), countUnchanged);
-    kavrel.dialogs.cancelFile();
-    kavrel.dialogs.cancelFile();
-    kavrel.action(QStringLiteral("MnuBestandNieuw"))->trigger();
-    VERIFY_DIALOGS(kavrel.dialogs);
-
-    const QList<ScriptedDialogs::Shown>& shown = kavrel.dialogs.shown();
-    QCOMPARE(shown[1].prompt, TitlePrompt);
-    for (int i : {2, 3}) {
-        QCOMPARE(shown[i].prompt, TitleInUsePrompt);
-        QCOMPARE(shown[i].title, TitleBoxTitle);
-        // The file's name is offered again, not the refused answer.
-        QCOMPARE(shown[i].defaultText, QStringLiteral("ROBOT"));
-    }
-    QCOMPARE(kavrel.listEntries(),
-             (QStringList{QString(), QStringLiteral("Robot"), QStringLiteral("robot")}));
-    QCOMPARE(kavrel.list()->ListIndex(), 2);
-
-    // A trailing blank makes another title too.
+    // Titles are compared exactly: "b" and the empty title (which Cancel gives) are in use, "B"
+    // is not.
     kavrel.dialogs.reset();
-    scriptPlainAddition(kavrel.dialogs, robot, QStringLiteral("Robot "));
-    kavrel.action(QStringLiteral("MnuBestandNieuw"))->trigger();
+    addGame(kavrel, bravo.GPath, {u"b"_s, QString(), u"B"_s}, bravo.GBmp, bravo.GText);
     VERIFY_DIALOGS(kavrel.dialogs);
+    const QList<ScriptedDialogs::Shown>& shown = kavrel.dialogs.shown();
+    QCOMPARE(shown[0].request.initDir, gamesFolder);
+    // The file's name is offered again, not the refused answer.
+    for (int i : {2, 3})
+        QCOMPARE(promptSeen(shown[i]), u"Title DOS Game: The given title is in use, please enter "
+                                       u"another title for this DOS-game [B]"_s);
+    // Each picker starts where the one before left off.
+    QCOMPARE(shown[5].request.fileName, bravo.GBmp);
     QCOMPARE(kavrel.listEntries(),
-             (QStringList{QString(), QStringLiteral("Robot"), QStringLiteral("Robot "),
-                          QStringLiteral("robot")}));
-    QCOMPARE(window.windowTitle(), QStringLiteral("Kavrel (Game 3 of 4)"));
-    QCOMPARE(kavrel.storedGame(3).GTitle, QStringLiteral("Robot "));
+             (QStringList{QString(), u"A"_s, u"B"_s, u"B "_s, u"C"_s, u"b"_s}));
+    QCOMPARE(kavrel.list()->ListIndex(), 2);
+    QCOMPARE(window.windowTitle(), u"Kavrel (Game 3 of 6)"_s);
+    QList<GameEntry> expected = seeded;
+    expected.insert(2, bravo);
+    QCOMPARE(tableOf(window), expected);
+    QCOMPARE(storedGames(kavrel, 6), expected);
+    QCOMPARE(kavrel.onDisk(u"Games"_s, u"Count"_s), u"6"_s);
+}
+
+void AddGameTest::defaultTitlesComeFromTheFileName() {
+    KavrelFixture kavrel;
+    const QString root = QDir::toNativeSeparators(QDir::rootPath());
+    const QString games = kavrel.path(u"games"_s);
+    const struct {
+        QString program, defaultTitle, folder;
+    } cases[] = {
+        {kavrel.path(u"games/ROBOT/ROBOT.EXE"_s), u"ROBOT"_s, kavrel.path(u"games/ROBOT"_s)},
+        // In a drive's root the next pickers start in the drive, without a separator.
+        {root + u"X.COM"_s, u"X"_s, root.chopped(1)},
+        {kavrel.path(u"games/A.EX"_s), QString(), games},
+        // Shorter than an extension, or without one as on Linux: the whole name.
+        {kavrel.path(u"games/ZAP"_s), u"ZAP"_s, games},
+        {kavrel.path(u"games/supertux"_s), u"supertux"_s, games},
+    };
+    Hoofdscherm& window = kavrel.start();
+
+    QStringList titles;
+    for (int i = 0; i < int(std::size(cases)); ++i) {
+        // Cancel in the title prompt gives the empty title, which sorts first.
+        titles.append(i == 0 ? QString() : u"Game %1"_s.arg(i));
+        kavrel.dialogs.reset();
+        addGame(kavrel, cases[i].program, {titles.last()});
+        VERIFY_DIALOGS(kavrel.dialogs);
+        QCOMPARE(kavrel.dialogs.shown()[1].defaultText, cases[i].defaultTitle);
+        QCOMPARE(kavrel.dialogs.shown()[2].request.initDir, cases[i].folder);
+        QCOMPARE(window.games()[i + 1].GPath, cases[i].program);
+    }
+    QCOMPARE(kavrel.listEntries(), titles);
+    QCOMPARE(kavrel.storedGame(1), GameEntry{.GPath = cases[0].program});
+    QCOMPARE(kavrel.onDisk(u"Games"_s, u"Count"_s), u"5"_s);
 }
 
 void AddGameTest::fullCollectionRefusesToAdd() {
     KavrelFixture kavrel;
     QList<GameEntry> games;
     for (int n = 1; n <= 9999; ++n)
-        games.append(game(QStringLiteral("Game %1").arg(n, 4, 10, QChar(u'0')),
-                          QStringLiteral("p%1").arg(n)));
+        games.append({.GPath = u"p%1"_s.arg(n), .GTitle = u"Game %1"_s.arg(n, 4, 10, QChar(u'0'))});
     kavrel.seedGames(games);
     Hoofdscherm& window = kavrel.start();
     const QByteArray before = kavrel.storeFileBytes();
 
     kavrel.dialogs.acknowledge();
-    kavrel.action(QStringLiteral("MnuBestandNieuw"))->trigger();
+    kavrel.action(u"MnuBestandNieuw"_s)->trigger();
 
     VERIFY_DIALOGS(kavrel.dialogs);
     const QString message = kavrel.dialogs.last().prompt;
-    QVERIFY2(message.contains(QStringLiteral("full")), qPrintable(message));
-    QVERIFY2(message.contains(QStringLiteral("9999")), qPrintable(message));
+    QVERIFY2(message.contains(u"full"_s) && message.contains(u"9999"_s), qPrintable(message));
     QCOMPARE(window.games().count(), 9999);
-    QCOMPARE(kavrel.list()->ListCount(), 9999);
     QCOMPARE(kavrel.storeFileBytes(), before);
 }
 

@@ -82,14 +82,13 @@ void HelpAndExitTest::anEmptyCollectionKeepsItsLastOnExit() {
     kavrel.seed(u"Games"_s, u"Last"_s, u"3"_s);
     Hoofdscherm& window = kavrel.start();
     auto* rtb = kavrel.find<DescriptionBox>(u"RTB1"_s);
-    auto* exitCheck = kavrel.find<QCheckBox>(u"ExitCheck"_s);
 
     // Start-up shows the help as well; the click ends it.
-    QTest::mouseClick(exitCheck, Qt::LeftButton);
+    QTest::mouseClick(kavrel.find<QCheckBox>(u"ExitCheck"_s), Qt::LeftButton);
     kavrel.action(u"MnuHelp"_s)->trigger();
     QVERIFY(rtb->toPlainText().startsWith(u"Welcome to Kavrel"_s));
     QCOMPARE(kavrel.focused(), rtb);
-    QTest::mouseClick(exitCheck, Qt::LeftButton);
+    QTest::mouseClick(kavrel.find<QCheckBox>(u"ExitCheck"_s), Qt::LeftButton);
     QCOMPARE(rtb->toPlainText(), u"No description available"_s);
     QCOMPARE(rtb->toolTip(), u"Description of the current selected game"_s);
 

@@ -14,7 +14,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const QString DosBox = u"/usr/bin/dosbox"_s;
-constexpr int Patience = 30000;
+constexpr int Patience = 20000;
 
 // A DOS program that creates OUT.TXT in its folder, writes "OK" into it and exits:
 // int 21h 3Ch create, 40h write, 3Eh close, 4Ch exit.
@@ -22,14 +22,14 @@ const QByteArray WriterCom =
     QByteArray::fromHex("b43c31c9ba2001cd21721089c3b440b90200ba2801cd21b43ecd21b8004ccd21") +
     QByteArray("OUT.TXT\0OK", 10);
 
-// The running processes that have `argument` among their arguments; ended processes waiting
-// for their parent show none.
-QList<pid_t> processesWith(const QString& argument) {
+// The running processes whose command line holds `text`; ended processes waiting for their
+// parent show none.
+QList<pid_t> processesWith(const QString& text) {
     QList<pid_t> found;
     for (const QString& entry : QDir(u"/proc"_s).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         QFile commandLine(u"/proc/"_s + entry + u"/cmdline"_s);
         if (entry.toInt() > 0 && commandLine.open(QIODevice::ReadOnly) &&
-            commandLine.readAll().split('\0').contains(QFile::encodeName(argument)))
+            commandLine.readAll().contains(QFile::encodeName(text)))
             found.append(entry.toInt());
     }
     return found;
@@ -77,7 +77,7 @@ void PlayProgramsTest::dosGameRunsInDosBox() {
     kavrel.start();
     // Ends, by their ids, the processes the test started, also when it failed.
     const auto sweeper = qScopeGuard([&] {
-        for (pid_t process : processesWith(program))
+        for (pid_t process : processesWith(kavrel.path(folder)))
             ::kill(process, SIGKILL);
     });
 

@@ -23,23 +23,23 @@ private Q_SLOTS:
 };
 
 void CollectionStoreTest::numbersAndBooleansConvertAsTheStoreAlwaysHas() {
-    QCOMPARE(toInteger(QStringLiteral("3")), std::int16_t(3));
-    QCOMPARE(toInteger(QStringLiteral(" -1 ")), std::int16_t(-1));
-    QCOMPARE(toInteger(QStringLiteral("32767")), std::int16_t(32767));
-    QCOMPARE(toInteger(QStringLiteral("32768")), std::nullopt);
-    QCOMPARE(toInteger(QStringLiteral("-32769")), std::nullopt);
-    QCOMPARE(toInteger(QStringLiteral("three")), std::nullopt);
-    QCOMPARE(toInteger(QString()), std::nullopt);
-    QCOMPARE(toInteger(QStringLiteral("2.5")), std::nullopt);
+    const std::pair<const char*, std::optional<std::int16_t>> integers[] = {
+        {"3", 3},
+        {" -1 ", -1},
+        {"32767", 32767},
+        {"32768", std::nullopt},
+        {"-32769", std::nullopt},
+        {"three", std::nullopt},
+        {"", std::nullopt},
+        {"2.5", std::nullopt}};
+    for (const auto& [text, value] : integers)
+        QVERIFY2(toInteger(QString::fromLatin1(text)) == value, text);
 
-    QCOMPARE(toBoolean(QStringLiteral("True")), true);
-    QCOMPARE(toBoolean(QStringLiteral("true")), true);
-    QCOMPARE(toBoolean(QStringLiteral("FALSE")), false);
-    QCOMPARE(toBoolean(QStringLiteral("-1")), true);
-    QCOMPARE(toBoolean(QStringLiteral("2")), true);
-    QCOMPARE(toBoolean(QStringLiteral("0")), false);
-    QCOMPARE(toBoolean(QStringLiteral("yes")), std::nullopt);
-    QCOMPARE(toBoolean(QString()), std::nullopt);
+    const std::pair<const char*, std::optional<bool>> booleans[] = {
+        {"True", true}, {"true", true}, {"FALSE", false},      {"-1", true},
+        {"2", true},    {"0", false},   {"yes", std::nullopt}, {"", std::nullopt}};
+    for (const auto& [text, value] : booleans)
+        QVERIFY2(toBoolean(QString::fromLatin1(text)) == value, text);
 
     QCOMPARE(booleanText(true), QStringLiteral("True"));
     QCOMPARE(booleanText(false), QStringLiteral("False"));

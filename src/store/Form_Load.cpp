@@ -53,9 +53,7 @@ void Hoofdscherm::Form_Load() {
         Lijst->setEnabled(true);
         KnopVolgende->setEnabled(Lijst->ListCount() > 1);
         KnopVorige->setEnabled(false);
-        for (QWidget* control :
-             {static_cast<QWidget*>(KnopSpelen), static_cast<QWidget*>(optType[0]),
-              static_cast<QWidget*>(optType[1])})
+        for (QWidget* control : std::initializer_list<QWidget*>{KnopSpelen, optType[0], optType[1]})
             control->setEnabled(true);
         for (QAction* command : {MnuBestandVerwijderen, MnuBestandOpen, mnu_game_dos, mnu_game_win,
                                  mnuChange->menuAction()})

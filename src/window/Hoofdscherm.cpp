@@ -84,9 +84,10 @@ bool Hoofdscherm::eventFilter(QObject* watched, QEvent* event) {
 
 void Hoofdscherm::previewKey(QObject* watched, QEvent* event) {
     // A key event travels from the focused control up through its parents; the window looks at
-    // it once, at its first stop. Keys of other windows, dialogs among them, are not its own.
+    // it once, at its first stop. Keys of other windows, dialogs among them, never stop at the
+    // window's own focused control, so they are not its own.
     QWidget* focused = focusWidget() ? focusWidget() : this;
-    if (watched != focused || focused->window() != this)
+    if (watched != focused)
         return;
     const auto* key = static_cast<QKeyEvent*>(event);
     const int keyCode = KeyCodes::fromQtKey(key->key());

@@ -47,10 +47,10 @@ void Hoofdscherm::Form_KeyUp(int keyCode, int shift) {
         const int index = Lijst->ListIndex();
         const int last = Lijst->ListCount() - 1;
         switch (keyCode) {
+        // On an empty list Home and Page Up ask for an entry that does not exist: the list then
+        // selects nothing.
         case KeyCodes::PageUp:
-            // An empty list has no first entry to go to.
-            if (last >= 0)
-                Lijst->setListIndex(std::max(index - PageStep, 0));
+            Lijst->setListIndex(std::max(index - PageStep, 0));
             break;
         case KeyCodes::PageDown:
             Lijst->setListIndex(std::min(index + PageStep, last));
@@ -59,8 +59,7 @@ void Hoofdscherm::Form_KeyUp(int keyCode, int shift) {
             Lijst->setListIndex(last);
             break;
         case KeyCodes::Home:
-            if (last >= 0)
-                Lijst->setListIndex(0);
+            Lijst->setListIndex(0);
             break;
         case KeyCodes::Left:
         case KeyCodes::Up:

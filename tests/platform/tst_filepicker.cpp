@@ -4,18 +4,20 @@
 #include "platform/FileDialogRules.h"
 #include "platform/FilePicker.h"
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 class FilePickerTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void settingsLastFromOneUseToTheNext();
-    void cancelFailsOnlyWithCancelError();
+    void filtersBecomeNameFilters_data();
     void filtersBecomeNameFilters();
+    void theDefaultExtensionIsAddedOnlyWhereNoFileExists_data();
     void theDefaultExtensionIsAddedOnlyWhereNoFileExists();
 };
 
@@ -23,76 +25,72 @@ void FilePickerTest::settingsLastFromOneUseToTheNext() {
     ScriptedDialogs dialogs;
     FilePicker picker(dialogs);
     picker.CancelError = true;
-    picker.InitDir = QStringLiteral("C:\\GAMES");
-    picker.DefaultExt = QStringLiteral("exe");
-    picker.Filter = QStringLiteral("Executable File (*.exe) |*.exe");
+    picker.InitDir = u"C:\\GAMES"_s;
+    picker.DefaultExt = u"exe"_s;
+    picker.Filter = u"Executable File (*.exe) |*.exe"_s;
     picker.Flags = FilePicker::MustExistExplorerLongNames;
-    dialogs.chooseFile(QStringLiteral("C:\\GAMES\\MAZE\\MAZE.EXE"));
+    dialogs.chooseFile(u"C:\\GAMES\\MAZE\\MAZE.EXE"_s);
     QVERIFY(picker.ShowOpen());
-    QCOMPARE(picker.FileName, QStringLiteral("C:\\GAMES\\MAZE\\MAZE.EXE"));
 
     // The next use sets only its filter; the rest is what the first one left.
-    picker.Filter = QStringLiteral("Description (*.txt) |*.txt");
-    dialogs.chooseFile(QStringLiteral("C:\\GAMES\\MAZE\\MAZE.TXT"));
-    QVERIFY(picker.ShowOpen());
-
-    QCOMPARE(dialogs.shown().size(), 2);
-    const OpenFileRequest& second = dialogs.last().request;
-    QCOMPARE(second.initDir, QStringLiteral("C:\\GAMES"));
-    QCOMPARE(second.fileName, QStringLiteral("C:\\GAMES\\MAZE\\MAZE.EXE"));
-    QCOMPARE(second.defaultExt, QStringLiteral("exe"));
-    QCOMPARE(second.filter, QStringLiteral("Description (*.txt) |*.txt"));
-    QCOMPARE(second.flags, 0x281000u);
-    VERIFY_DIALOGS(dialogs);
-}
-
-void FilePickerTest::cancelFailsOnlyWithCancelError() {
-    ScriptedDialogs dialogs;
-    FilePicker picker(dialogs);
-    picker.FileName = QStringLiteral("kept.exe");
-    picker.CancelError = true;
+    picker.Filter = u"Description (*.txt) |*.txt"_s;
     dialogs.cancelFile();
     QVERIFY(!picker.ShowOpen());
+    QCOMPARE(pickerSettings(dialogs.last().request),
+             pickerSettings({u"C:\\GAMES"_s, u"C:\\GAMES\\MAZE\\MAZE.EXE"_s,
+                             u"Description (*.txt) |*.txt"_s, u"exe"_s, 0x281000u}));
+    // Without CancelError a cancel carries on with the name as it was.
     picker.CancelError = false;
     dialogs.cancelFile();
     QVERIFY(picker.ShowOpen());
-    QCOMPARE(picker.FileName, QStringLiteral("kept.exe"));
+    QCOMPARE(picker.FileName, u"C:\\GAMES\\MAZE\\MAZE.EXE"_s);
     VERIFY_DIALOGS(dialogs);
 }
 
+void FilePickerTest::filtersBecomeNameFilters_data() {
+    QTest::addColumn<QString>("filter");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("patterns named in the description")
+        << u"Executable File (*.com;*.exe;*.bat) |*.com;*.exe;*.bat"_s
+        << QStringList{u"Executable File (*.com *.exe *.bat)"_s};
+    QTest::newRow("two filters") << u"Executable File (*.exe) |*.exe|All files |*"_s
+                                 << QStringList{u"Executable File (*.exe)"_s, u"All files (*)"_s};
+    QTest::newRow("plain description")
+        << u"Description |*.txt"_s << QStringList{u"Description (*.txt)"_s};
+    QTest::newRow("none") << QString() << QStringList();
+}
+
 void FilePickerTest::filtersBecomeNameFilters() {
-    QCOMPARE(nameFilters(QStringLiteral("Executable File (*.com;*.exe;*.bat) |*.com;*.exe;*.bat")),
-             QStringList{QStringLiteral("Executable File (*.com *.exe *.bat)")});
-    QCOMPARE(
-        nameFilters(QStringLiteral("Executable File (*.exe) |*.exe|All files |*")),
-        (QStringList{QStringLiteral("Executable File (*.exe)"), QStringLiteral("All files (*)")}));
-    QCOMPARE(nameFilters(QStringLiteral("Description |*.txt")),
-             QStringList{QStringLiteral("Description (*.txt)")});
-    QCOMPARE(nameFilters(QString()), QStringList());
+    QFETCH(QString, filter);
+    QFETCH(QStringList, expected);
+    QCOMPARE(nameFilters(filter), expected);
+}
+
+void FilePickerTest::theDefaultExtensionIsAddedOnlyWhereNoFileExists_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("defaultExt");
+    // The empty text: no such file.
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("an existing file keeps its name") << u"dosbox"_s << u"exe"_s << u"dosbox"_s;
+    QTest::newRow("extension added") << u"ROBOT"_s << u"exe"_s << u"ROBOT.exe"_s;
+    QTest::newRow("extension added in capitals") << u"MAZE"_s << u"exe"_s << u"MAZE.EXE"_s;
+    QTest::newRow("no default extension") << u"ROBOT"_s << QString() << QString();
+    QTest::newRow("no such file") << u"GHOST"_s << u"exe"_s << QString();
+    QTest::newRow("another extension") << u"ROBOT.com"_s << u"exe"_s << QString();
+    QTest::newRow("a folder") << QString() << u"exe"_s << QString();
 }
 
 void FilePickerTest::theDefaultExtensionIsAddedOnlyWhereNoFileExists() {
+    QFETCH(QString, typed);
+    QFETCH(QString, defaultExt);
+    QFETCH(QString, expected);
     QTemporaryDir folder;
-    const auto make = [&](const QString& name) {
+    for (const QString& name : {u"dosbox"_s, u"ROBOT.exe"_s, u"MAZE.EXE"_s}) {
         QFile file(folder.filePath(name));
         QVERIFY(file.open(QIODevice::WriteOnly));
-    };
-    make(QStringLiteral("dosbox"));
-    make(QStringLiteral("ROBOT.exe"));
-    make(QStringLiteral("MAZE.EXE"));
-    const QString dosbox = folder.filePath(QStringLiteral("dosbox"));
-    const QString robot = folder.filePath(QStringLiteral("ROBOT"));
-    QCOMPARE(existingFileFor(dosbox, QStringLiteral("exe")), dosbox);
-    QCOMPARE(existingFileFor(robot, QStringLiteral("exe")), robot + QStringLiteral(".exe"));
-    QCOMPARE(existingFileFor(robot, QString()), std::nullopt);
-    const QString maze = folder.filePath(QStringLiteral("MAZE"));
-    QCOMPARE(existingFileFor(maze, QStringLiteral("exe")), maze + QStringLiteral(".EXE"));
-    QCOMPARE(existingFileFor(folder.filePath(QStringLiteral("GHOST")), QStringLiteral("exe")),
-             std::nullopt);
-    // A typed name with another extension gets none added.
-    QCOMPARE(existingFileFor(folder.filePath(QStringLiteral("ROBOT.com")), QStringLiteral("exe")),
-             std::nullopt);
-    QCOMPARE(existingFileFor(folder.path(), QStringLiteral("exe")), std::nullopt);
+    }
+    const std::optional<QString> found = existingFileFor(folder.filePath(typed), defaultExt);
+    QCOMPARE(found, expected.isEmpty() ? std::nullopt : std::optional(folder.filePath(expected)));
 }
 
 QTEST_GUILESS_MAIN(FilePickerTest)

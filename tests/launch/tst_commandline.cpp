@@ -1,7 +1,8 @@
-// Kavrel's command line and its one window per store, run as the real program.
-#include <QFile>
+// Kavrel's command line and its one window per store, run as the real program, and the names a
+// screen reader gives the window's controls.
+#include "KavrelFixture.h"
+
 #include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -9,113 +10,100 @@ using namespace Qt::StringLiterals;
 class CommandLineTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir home;
-    QString path(const QString& name) const { return home.filePath(name); }
+    KavrelFixture files;
 
-    // The built program on the test's own store. The verbs get no display at all: one that made
-    // a window would fail to start.
-    QProcess* kavrel(const QStringList& arguments, bool window = false) {
+    // The built program on the test's store, with everything it prints in one channel. The verbs
+    // get no display at all: one that made a window would fail to start.
+    QProcess* kavrel(const QStringList& arguments, const char* display = "no-display") {
         auto* process = new QProcess(this);
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"XDG_CONFIG_HOME"_s, home.path());
-        environment.insert(u"QT_QPA_PLATFORM"_s, window ? u"offscreen"_s : u"no-display"_s);
-        process->setProcessEnvironment(environment);
+        qputenv("QT_QPA_PLATFORM", display); // the test's own window is made already
+        process->setProcessChannelMode(QProcess::MergedChannels);
         process->start(QStringLiteral(KAVREL_BINARY), arguments);
         return process;
     }
     QByteArray contents(const QString& name) const {
-        QFile file(path(name));
+        QFile file(files.path(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    void write(const QString& name, const QString& content) {
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content.toUtf8()) > 0);
     }
 
 private Q_SLOTS:
     void initTestCase() {
-        QVERIFY(QDir(home.path()).mkpath(u"Kavrel"_s));
-        write(u"bravo.com"_s, u"game"_s);
         // The emulator notes what it was asked to start.
-        write(u"dosbox.sh"_s, u"#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.started\"\n"_s);
-        QFile(path(u"dosbox.sh"_s)).setPermissions(QFile::ExeOwner | QFile::ReadOwner);
-        write(u"Kavrel/Kavrel.conf"_s,
-              u"[Location]\nDosBox=%1\n[Games]\nCount=2\n[Game0001]\n"
-              "GPath=%2\nGTitle=Bravo\n[Game0002]\nGPath=%3\n"
-              "GTitle=Alpha\nGType=False\n"_s.arg(path(u"dosbox.sh"_s), path(u"bravo.com"_s),
-                                                  path(u"gone.exe"_s)));
+        const QString dosBox =
+            files.writeFile(u"dosbox.sh"_s, "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.started\"\n");
+        QFile(dosBox).setPermissions(QFile::ExeOwner | QFile::ReadOwner);
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(files.path(u"config"_s)));
+        files.seed(u"Location"_s, u"DosBox"_s, dosBox);
+        files.seedGames({{files.writeFile(u"bravo.com"_s, "game"), {}, {}, u"Bravo"_s, true},
+                         {files.path(u"gone.exe"_s), {}, {}, u"Alpha"_s, false}});
     }
 
     void verbsEndAtOnceAndOnlyReadTheStore_data() {
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("out");
-        QTest::addColumn<QString>("err");
+        QTest::addColumn<QString>("output");
         QTest::addColumn<QString>("started");
-        const QString none;
-        QTest::newRow("help") << QStringList{u"--help"_s} << 0 << u"--play <title>"_s << none
-                              << none;
-        QTest::newRow("version") << QStringList{u"--version"_s} << 0
-                                 << u"Kavrel " KAVREL_VERSION "\n"_s << none << none;
-        QTest::newRow("unknown") << QStringList{u"--bogus"_s} << 1 << none << u"bogus"_s << none;
-        QTest::newRow("list") << QStringList{u"--list"_s} << 0 << u"Bravo\nAlpha\n"_s << none
-                              << none;
-        QTest::newRow("play") << QStringList{u"--play"_s, u"Bravo"_s} << 0 << none << none
-                              << path(u"bravo.com"_s);
+        QTest::newRow("help") << QStringList{u"--help"_s} << 0 << u"--play <title>"_s << QString();
+        QTest::newRow("unknown") << QStringList{u"--bogus"_s} << 1 << u"bogus"_s << QString();
+        QTest::newRow("list") << QStringList{u"--list"_s} << 0 << u"Bravo\nAlpha\n"_s << QString();
+        QTest::newRow("play") << QStringList{u"--play"_s, u"Bravo"_s} << 0 << QString()
+                              << files.path(u"bravo.com"_s);
         QTest::newRow("exact title")
-            << QStringList{u"--play"_s, u"bravo"_s} << 1 << none << u"\"bravo\""_s << none;
-        QTest::newRow("missing program") << QStringList{u"--play"_s, u"Alpha"_s} << 1 << none
-                                         << u"Could not execute "_s + path(u"gone.exe"_s) << none;
+            << QStringList{u"--play"_s, u"bravo"_s} << 1 << u"\"bravo\""_s << QString();
+        QTest::newRow("missing program")
+            << QStringList{u"--play"_s, u"Alpha"_s} << 1 << files.path(u"gone.exe"_s) << QString();
     }
     void verbsEndAtOnceAndOnlyReadTheStore() {
         QFETCH(QStringList, arguments);
         QFETCH(int, status);
-        QFETCH(QString, out);
-        QFETCH(QString, err);
+        QFETCH(QString, output);
         QFETCH(QString, started);
-        QFile::remove(path(u"dosbox.sh.started"_s));
-        const QByteArray store = contents(u"Kavrel/Kavrel.conf"_s);
+        QFile::remove(files.path(u"dosbox.sh.started"_s));
+        const QByteArray store = files.storeFileBytes();
         QProcess* process = kavrel(arguments);
         QVERIFY(process->waitForFinished(30000));
         QCOMPARE(process->exitCode(), status);
-        QVERIFY(QString::fromUtf8(process->readAllStandardOutput()).contains(out));
-        QVERIFY(QString::fromUtf8(process->readAllStandardError()).contains(err));
-        QTRY_COMPARE(contents(u"dosbox.sh.started"_s).contains(started.toUtf8()), true);
+        QVERIFY(QString::fromUtf8(process->readAll()).contains(output));
+        QTRY_VERIFY(contents(u"dosbox.sh.started"_s).contains(started.toUtf8()));
         QCOMPARE(contents(u"dosbox.sh.started"_s).isEmpty(), started.isEmpty());
-        QCOMPARE(contents(u"Kavrel/Kavrel.conf"_s), store);
+        QCOMPARE(files.storeFileBytes(), store);
     }
 
     void oneKavrelPerStore() {
-        QProcess* first = kavrel({}, true);
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(path(u"Kavrel/Kavrel.conf.instance-lock"_s)), 30000);
+        QProcess* first = kavrel({}, "offscreen");
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(files.storePath() + u".instance-lock"_s), 30000);
         // A second start hands over to the first and ends; the read-only verbs run beside it.
-        QProcess* second = kavrel({}, true);
+        QProcess* second = kavrel({}, "offscreen");
         QProcess* list = kavrel({u"--list"_s});
         QVERIFY(second->waitForFinished(30000) && list->waitForFinished(30000));
         QCOMPARE(second->exitCode(), 0);
-        QCOMPARE(list->readAllStandardOutput(), "Bravo\nAlpha\n");
+        QCOMPARE(list->readAll(), "Bravo\nAlpha\n");
         QCOMPARE(first->state(), QProcess::Running);
 
         // A killed Kavrel leaves its lock and perhaps half-written stores; the next start takes
         // the store over and removes the store's own leftovers only.
         first->kill();
         QVERIFY(first->waitForFinished(30000));
-        const QStringList leftovers{u"Kavrel/Kavrel.conf.AbcDef"_s, u"Kavrel/Kavrel.conf.xYzQwe"_s};
-        const QStringList kept{u"Kavrel/Kavrel.conf.unreadable-20261206-141000"_s,
-                               u"Kavrel/Other.conf.AbcDef"_s, u"Kavrel/Kavrel.conf.Ab1"_s};
-        for (const QString& name : leftovers + kept)
-            write(name, u"[Games]\n"_s);
-        QProcess* third = kavrel({}, true);
-        QTRY_VERIFY_WITH_TIMEOUT(!QFile::exists(path(leftovers[0])), 30000);
-        QVERIFY(!QFile::exists(path(leftovers[1])));
-        for (const QString& name : kept)
-            QVERIFY2(QFile::exists(path(name)), qPrintable(name));
-        QTest::qWait(500);
-        QCOMPARE(third->state(), QProcess::Running);
+        const QString kept =
+            u"Kavrel.conf.lock Kavrel.conf.unreadable-20261206-1410 Other.conf.AbcDef"_s;
+        for (const QString& name : (kept + u" Kavrel.conf.AbcDef"_s).split(u' '))
+            files.writeFile(u"config/Kavrel/"_s + name, "[Games]\n");
+        QProcess* third = kavrel({}, "offscreen");
+        QTRY_COMPARE_WITH_TIMEOUT(QDir(files.path(u"config/Kavrel"_s)).entryList(QDir::Files),
+                                  (u"Kavrel.conf Kavrel.conf.instance-lock "_s + kept).split(u' '),
+                                  30000);
         third->kill();
-        third->waitForFinished();
+    }
+
+    void everyControlHasAnAccessibleName() {
+        KavrelFixture window;
+        window.start();
+        for (QWidget* control : window.window().centralWidget()->findChildren<QWidget*>(
+                 QString(), Qt::FindDirectChildrenOnly))
+            QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+        QCOMPARE(window.find<QWidget>(u"KnopSpelen"_s)->accessibleName(), u"Play"_s);
     }
 };
 
-QTEST_GUILESS_MAIN(CommandLineTest)
+QTEST_MAIN(CommandLineTest)
 #include "tst_commandline.moc"

@@ -54,8 +54,11 @@ int main(int argc, char* argv[]) {
 
     // The store is read only once this Kavrel holds it.
     SingleInstance instance(SettingsStore::openUserStore()->location());
-    if (!instance.claim())
+    if (!instance.claim()) {
+        QTextStream(stderr) << QStringLiteral(
+            "Kavrel is already open on this collection; its window comes to the front.\n");
         return 0;
+    }
 
     const std::unique_ptr<SettingsStore> store = SettingsStore::openUserStore();
     QtDialogs dialogs;

@@ -1,5 +1,5 @@
-# Sourced by run.sh and test.sh: installs the Debian packages that are missing, as root or
-# through sudo, and nothing that is there already.
+# Sourced by the scripts: installs the Debian packages that are missing, as root or through sudo,
+# and nothing that is there already.
 set -eu
 
 kavrel_install_missing() {
@@ -19,5 +19,8 @@ kavrel_install_missing() {
 }
 
 KAVREL_BUILD_PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins fonts-dejavu-core"
-# The launch tests play a tiny DOS program in the real emulator.
-KAVREL_TEST_PACKAGES="dosbox"
+# DOS games play in DOSBox; Qt's translations put Qt's own dialog texts in the user's language.
+KAVREL_PLAY_PACKAGES="dosbox qt6-translations-l10n"
+# The launch tests play a tiny DOS program in the real emulator; the package check builds the
+# .deb (dpkg-dev and file find its library dependencies) and validates what a desktop reads.
+KAVREL_TEST_PACKAGES="dosbox dpkg-dev file desktop-file-utils appstream"

@@ -1,5 +1,6 @@
 #!/bin/sh
-# Installs what is missing, builds Kavrel and runs every test, headless.
+# Installs what is missing, builds Kavrel and runs every test, headless; in the default build
+# it also builds and checks the Debian package.
 # Usage: scripts/test.sh [default|sanitize]
 set -eu
 cd "$(dirname "$0")/.."
@@ -10,3 +11,6 @@ export QT_QPA_PLATFORM=offscreen
 cmake --preset "$preset"
 cmake --build --preset "$preset"
 ctest --preset "$preset"
+if [ "$preset" = default ]; then
+    sh scripts/check-package.sh "build/$preset"
+fi

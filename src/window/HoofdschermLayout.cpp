@@ -13,17 +13,19 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+#include <type_traits>
 
 namespace {
 
-// The arrow buttons' pictures: a black triangle on light grey, 24 x 24 pixels.
-QPixmap arrowPicture(Qt::ArrowType direction) {
+// The arrow buttons' pictures: a triangle in the button's text colour on its face colour,
+// 24 x 24 pixels, so that they follow a dark theme.
+QPixmap arrowPicture(Qt::ArrowType direction, const QPalette& palette) {
     QPixmap picture(24, 24);
-    picture.fill(QColor(192, 192, 192));
+    picture.fill(palette.color(QPalette::Button));
     QPainter painter(&picture);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
+    painter.setBrush(palette.color(QPalette::ButtonText));
     const QPolygon pointingLeft({QPoint(8, 12), QPoint(15, 6), QPoint(15, 18)});
     const QPolygon pointingRight({QPoint(16, 12), QPoint(9, 6), QPoint(9, 18)});
     painter.drawPolygon(direction == Qt::LeftArrow ? pointingLeft : pointingRight);
@@ -35,6 +37,12 @@ Control* named(Control* control, const char* name, const QString& toolTip = {}) 
     control->setObjectName(QString::fromLatin1(name));
     if (!toolTip.isEmpty())
         control->setToolTip(toolTip);
+    // What a screen reader says: the caption, or the tooltip where there is none.
+    if constexpr (std::is_base_of_v<QAbstractButton, Control>)
+        control->setAccessibleName(
+            control->text().isEmpty() ? toolTip : QString(control->text()).remove(u'&'));
+    else if constexpr (std::is_base_of_v<QWidget, Control>)
+        control->setAccessibleName(toolTip);
     return control;
 }
 
@@ -72,7 +80,7 @@ void Hoofdscherm::createControls() {
     KnopVolgende->setGeometry(312, 8, 21, 21);
     for (auto [button, direction] :
          {std::pair{KnopVorige, Qt::LeftArrow}, std::pair{KnopVolgende, Qt::RightArrow}}) {
-        button->setIcon(QIcon(arrowPicture(direction)));
+        button->setIcon(QIcon(arrowPicture(direction, button->palette())));
         button->setIconSize(QSize(24, 24));
         button->setFocusPolicy(Qt::StrongFocus);
     }

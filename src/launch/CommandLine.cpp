@@ -1,0 +1,111 @@
+// The verbs that need no window: help, version, the list of titles and playing one game, for
+// scripts and desktop shortcuts.
+#include "launch/CommandLine.h"
+
+#include "launch/LaunchCommand.h"
+#include "platform/SettingsStore.h"
+#include "platform/ValueConversion.h"
+#include "store/CollectionStore.h"
+#include "store/StoreLayout.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTextStream>
+
+using namespace StoreLayout;
+
+namespace {
+
+// The games in stored order, read without writing anything back: start-up's reader puts each
+// type into its canonical form, which is a write.
+GameTable readGamesOnly(const SettingsStore& store) {
+    GameTable games;
+    const int count = readGameCount(store);
+    for (int n = 1; n <= count; ++n) {
+        const QString section = GameKey(n);
+        games.append(
+            {store.GetSetting(section, GPath, {}), store.GetSetting(section, GBmp, {}),
+             store.GetSetting(section, GText, {}), store.GetSetting(section, GTitle, {}),
+             toBoolean(store.GetSetting(section, GType, QStringLiteral("True"))).value_or(true)});
+    }
+    return games;
+}
+
+int listTitles(const SettingsStore& store, QTextStream& out) {
+    for (const GameEntry& game : readGamesOnly(store))
+        out << game.GTitle << '\n';
+    return 0;
+}
+
+int playTitle(const SettingsStore& store, const QString& title, const CommandLineWorld& world) {
+    const GameTable games = readGamesOnly(store);
+    const auto game = std::find_if(games.begin(), games.end(),
+                                   [&](const GameEntry& entry) { return entry.GTitle == title; });
+    const std::optional<QString> failure =
+        game == games.end() ? QStringLiteral("The collection has no game titled \"%1\".").arg(title)
+                            : startGameFromCommandLine(*game, store, world.starter);
+    if (!failure)
+        return 0;
+    world.err << *failure << '\n';
+    return 1;
+}
+
+} // namespace
+
+std::optional<int> runCommandLine(const QStringList& arguments, const CommandLineWorld& world) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Keeps your collection of old DOS and Windows games and starts them.\n"
+                       "Without options, Kavrel opens its window."));
+    // Not addHelpOption(): its --help-all lists Qt's own options, which Kavrel does not take.
+    const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Displays these options."));
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    const QCommandLineOption listOption(QStringLiteral("list"),
+                                        QStringLiteral("Print the titles of the collection, one a "
+                                                       "line, in the order of the list."));
+    const QCommandLineOption playOption(QStringLiteral("play"),
+                                        QStringLiteral("Start the game with exactly this title, as "
+                                                       "the Play button does."),
+                                        QStringLiteral("title"));
+    parser.addOption(helpOption);
+    parser.addOption(listOption);
+    parser.addOption(playOption);
+
+    if (!parser.parse(arguments)) {
+        world.err << parser.errorText() << '\n'
+                  << QStringLiteral("Try \"kavrel --help\" for the options.") << '\n';
+        return 1;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        world.err << QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments()[0])
+                  << '\n';
+        return 1;
+    }
+    if (parser.isSet(helpOption)) {
+        world.out << parser.helpText();
+        return 0;
+    }
+    if (parser.isSet(versionOption)) {
+        world.out << QCoreApplication::applicationName() << ' '
+                  << QCoreApplication::applicationVersion() << '\n';
+        return 0;
+    }
+    if (parser.isSet(listOption))
+        return listTitles(*world.openStore(), world.out);
+    if (parser.isSet(playOption))
+        return playTitle(*world.openStore(), parser.value(playOption), world);
+    return std::nullopt;
+}
+
+std::optional<QString> startGameFromCommandLine(const GameEntry& game, const SettingsStore& store,
+                                                ProgramStarter& starter) {
+    const QString dosBoxPath = store.GetSetting(LocationSection, DosBox, {});
+    const bool autoExit =
+        toBoolean(store.GetSetting(OptionsSection, GExit, QStringLiteral("True"))).value_or(true);
+    // The emulator given a missing program waits with an error instead of closing.
+    if (QFileInfo(game.GPath).isFile() && starter.Shell(launchCommand(game, dosBoxPath, autoExit)))
+        return std::nullopt;
+    return QStringLiteral("Could not execute ") + game.GPath;
+}

@@ -44,10 +44,11 @@ void LoadingTest::picturesAndTexts_data() {
     row("UTF-16 with BOM", "\xFF\xFEK\0\xE5\0r\0e\0"_ba, u"Kåre"_s);
     row("empty", {}, QString());
     // Tabs, form feeds and the DOS end-of-file mark are text too.
-    row("DOS frame", "\xC9\xCD\xCD\xBB\t\f\r\n\xC8\xCD\xCD\xBC f\x81r\x1A",
-        u"╔══╗\t\f\r\n╚══╝ für\x1A"_s);
+    row("DOS frame", "\xC9\xCD\xCD\xBB\t\f\r\n\200a f\x81r \232ber\x1A",
+        u"╔══╗\t\f\r\nÇa für Über\x1A"_s);
 #ifndef Q_OS_WIN
     row("German", "Gr\xF6\337e, \xC4pfel, GR\xD6\337E", u"Größe, Äpfel, GRÖßE"_s);
+    row("German capitals in a row", "Umlaute: \xC4\xD6\xDC \xE4\xF6\xFC", u"Umlaute: ÄÖÜ äöü"_s);
     row("French", "\xC9l\xE8ve \x97 \253d\xE9j\xE0 vu\xBB, \x9Cuvre \x80",
         u"Élève — «déjà vu», œuvre €"_s);
 #endif

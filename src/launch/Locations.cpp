@@ -1,5 +1,6 @@
 // Where DOSBox and the DOS games live, and whether DOSBox closes when its game ends. The menu
 // item and the check box show the same auto-exit state and store it at once.
+#include "launch/LaunchCommand.h"
 #include "platform/PickerFilters.h"
 #include "platform/SettingsStore.h"
 #include "platform/ValueConversion.h"
@@ -33,8 +34,8 @@ void Hoofdscherm::mnuLocateDOSBox_Click() {
         platform.store.SaveSetting(LocationSection, DosBox, DosBoxPath);
     }
     // Without DOSBox the option means nothing: the check box stays disabled until the next start,
-    // while the menu item stays usable.
-    if (DosBoxPath.isEmpty())
+    // while the menu item stays usable. A DOSBox on the search path is one Play uses.
+    if (DosBoxPath.isEmpty() && dosBoxToUse(DosBoxPath).isEmpty())
         ExitCheck->setEnabled(false);
 }
 

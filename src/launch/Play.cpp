@@ -1,10 +1,9 @@
-// Play: a DOS game starts inside DOSBox, a Windows game on its own. Kavrel neither waits for nor
-// watches the started program; it only tells of a start that failed.
+// Play: a DOS game starts inside DOSBox, a Windows game on its own (outside Windows through
+// Wine). Kavrel neither waits for nor watches the started program; it only tells of a start
+// that failed, and why.
 #include "launch/LaunchCommand.h"
 #include "platform/Dialogs.h"
 #include "window/Hoofdscherm.h"
-
-#include <QFileInfo>
 
 void Hoofdscherm::MnuBestandOpen_Click() {
     const int n = currentGame();
@@ -12,12 +11,10 @@ void Hoofdscherm::MnuBestandOpen_Click() {
     if (!Games.contains(n))
         return;
     const GameEntry& game = Games[n];
-    // DOSBox given a missing program waits with an error instead of closing, so a missing game
-    // is refused here, for either type, before anything starts.
-    const bool started = QFileInfo(game.GPath).isFile() &&
-                         platform.starter.Shell(launchCommand(game, DosBoxPath, AutoExit));
-    if (!started)
-        platform.dialogs.MsgBox(QStringLiteral("Could not execute ") + game.GPath,
+    const QString whyNot = startGame(game, DosBoxPath, AutoExit, platform.starter);
+    // The first line names the game's program, also when DOSBox or Wine was what failed.
+    if (!whyNot.isEmpty())
+        platform.dialogs.MsgBox(QStringLiteral("Could not execute ") + game.GPath + u'\n' + whyNot,
                                 MsgBoxStyle::Critical, QStringLiteral("Execute Error"));
 }
 

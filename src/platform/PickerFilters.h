@@ -15,8 +15,9 @@ inline const QString AnyFileToo = QStringLiteral("|All files |*");
 inline const QString Executable =
     QStringLiteral("Executable File (*.com;*.exe;*.bat) |*.com;*.exe;*.bat") + AnyFileToo;
 inline const QString DosBox = QStringLiteral("Executable File (*.exe) |*.exe") + AnyFileToo;
+// DOSBox saves its screenshots as PNG files.
 inline const QString Screenshot =
-    QStringLiteral("Screenshot (*.bmp;*.gif;*.jpg) |*.bmp;*.gif;*.jpg");
+    QStringLiteral("Screenshot (*.bmp;*.gif;*.jpg;*.png) |*.bmp;*.gif;*.jpg;*.png");
 inline const QString Description = QStringLiteral("Description (*.txt) |*.txt");
 
 } // namespace PickerFilters

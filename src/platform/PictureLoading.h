@@ -1,9 +1,14 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <optional>
 
-// A BMP, GIF or JPEG picture, recognised by its content whatever its name says; nothing when
-// the file is missing, unreadable or no picture.
+// The window shows a picture from its top-left corner in an area of this size.
+inline constexpr QSize ShownPictureArea(320, 200);
+
+// A picture in any format the platform's image readers recognise by its content, whatever the
+// file's name says, decoded only as far as it is shown: its top-left corner, at most
+// ShownPictureArea. Nothing when the file is missing, no regular file, unreadable or no picture.
 std::optional<QImage> LoadPicture(const QString& path);

@@ -1,9 +1,10 @@
 // Where DOSBox and the DOS games live, the auto-exit option in its two places, and what Play
-// starts for each kind of game (through a recording starter) or tells of a start that fails.
+// starts for each kind of game or why it cannot. The recording starter sees each start and hands
+// it to the desktop's own starter, which runs stand-ins for DOSBox, Wine and the games that write
+// down what they were given, or a tiny DOS program in the real DOSBox.
 #include "KavrelFixture.h"
-#include "launch/LaunchCommand.h"
 #include "platform/PickerFilters.h"
-#include "store/Paths.h"
+#include "platform/ProcessStarter.h"
 #include "window/GameList.h"
 
 #include <QCheckBox>
@@ -12,145 +13,168 @@
 
 using namespace Qt::StringLiterals;
 
+static QString contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
 class LaunchTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
     void locationsAndAutoExitAreStoredAsChosen();
-    void startsEachKindOfGameItsOwnWayOrSaysWhyNot();
-    void aProgramInARootStartsInTheRoot();
+    void startsEachGameItsOwnWayOrSaysWhy_data();
+    void startsEachGameItsOwnWayOrSaysWhy();
+
+private:
+    // Games and the programs Play looks for, with blanks and letters beyond ASCII in every path.
+    KavrelFixture shelf;
+    const QString record = shelf.path(u"dos game/OUT.TXT"_s);
+    ProcessStarter desktop;
 };
 
 void LaunchTest::locationsAndAutoExitAreStoredAsChosen() {
     KavrelFixture kavrel;
-    Hoofdscherm* window = &kavrel.start();
-    const auto stored = [&](const QString& key) {
-        return kavrel.onDisk(u"Location"_s, key);
-    };
+    const QString dosBox = kavrel.writeFile(u"bin ä/dosbox"_s, "#!/bin/sh\n", true);
+    qputenv("PATH", QFile::encodeName(QFileInfo(dosBox).path()));
+    kavrel.start();
 
-    // Kept as the picker gives it, nothing added or cut; a cancel keeps it.
+    // The games folder is kept as the picker gives it, nothing added or cut; a cancel keeps it.
     const QString folder = kavrel.path(u"dos games"_s) + u'/';
-    kavrel.dialogs.chooseFolder(folder, [&] { QCOMPARE(stored(u"DosGames"_s), std::nullopt); });
-    kavrel.dialogs.chooseFolder(QString());
-    for (int pick = 1; pick <= 2; ++pick) {
+    for (const QString& pick : {folder, QString()}) {
+        kavrel.dialogs.chooseFolder(pick);
         kavrel.action(u"mnuKavrelFolder"_s)->trigger();
-        QCOMPARE(window->dosGamesFolder(), folder);
-        QCOMPARE(stored(u"DosGames"_s), folder);
+        QCOMPARE(kavrel.onDisk(u"Location"_s, u"DosGames"_s), folder);
     }
 
-    // Cancelled while no DOSBox is known, the picker disables the auto-exit check box, not the
-    // menu item, for the rest of the run: a DOSBox found later does not bring it back.
-    const QString dosbox = kavrel.writeFile(u"emu/dosbox"_s, "#!/bin/sh\n");
-    kavrel.dialogs.cancelFile();
-    kavrel.dialogs.chooseFile(dosbox, [&] { QCOMPARE(stored(u"DosBox"_s), std::nullopt); });
-    kavrel.dialogs.cancelFile();
-    kavrel.action(u"mnuLocateDOSBox"_s)->trigger();
-    const QString filter = u"Executable File (*.exe) |*.exe"_s + PickerFilters::AnyFileToo;
-    QCOMPARE(pickerSettings(kavrel.dialogs.last().request),
-             pickerSettings({{}, {}, filter, u"exe"_s, 0x281000}));
-    QCOMPARE(window->dosBoxPath(), QString());
-    QVERIFY(!kavrel.find<QCheckBox>(u"ExitCheck"_s)->isEnabled());
-    QVERIFY(kavrel.action(u"mnuExitOption"_s)->isEnabled());
-    kavrel.action(u"mnuLocateDOSBox"_s)->trigger();
-    QVERIFY(!kavrel.find<QCheckBox>(u"ExitCheck"_s)->isEnabled());
-    // With DOSBox known a cancel changes nothing; the picker opens as its last use left it.
-    kavrel.action(u"mnuLocateDOSBox"_s)->trigger();
-    QCOMPARE(kavrel.dialogs.last().request.fileName, dosbox);
-    QCOMPARE(window->dosBoxPath(), dosbox);
-    QCOMPARE(stored(u"DosBox"_s), dosbox);
-
-    // The next start brings the check box back, and a cancel now leaves it as it is.
-    window = &kavrel.restart();
-    kavrel.dialogs.cancelFile();
-    kavrel.action(u"mnuLocateDOSBox"_s)->trigger();
+    // With none located, a cancel keeps the auto-exit check box while a DOSBox is on the search
+    // path, and disables it, not the menu item, once there is none. It stays disabled for the
+    // run: a DOSBox chosen later does not bring it back, and a cancel then keeps it.
     auto* exitCheck = kavrel.find<QCheckBox>(u"ExitCheck"_s);
+    QAction* menu = kavrel.action(u"mnuExitOption"_s);
+    for (int pick = 0; pick <= 3; ++pick) {
+        pick == 2 ? kavrel.dialogs.chooseFile(dosBox) : kavrel.dialogs.cancelFile();
+        kavrel.action(u"mnuLocateDOSBox"_s)->trigger();
+        QVERIFY(exitCheck->isEnabled() == (pick == 0) && menu->isEnabled());
+        QCOMPARE(kavrel.onDisk(u"Location"_s, u"DosBox"_s),
+                 pick < 2 ? std::nullopt : std::optional(dosBox));
+        qputenv("PATH", QFile::encodeName(kavrel.path(u"nothing"_s)));
+    }
+    // No folder or name preset: the picker opens as its last use left it.
+    QCOMPARE(pickerSettings(kavrel.dialogs.last().request),
+             pickerSettings({{}, dosBox, PickerFilters::DosBox, u"exe"_s, 0x281000}));
+
+    // The next start brings the check box back.
+    kavrel.restart();
+    exitCheck = kavrel.find<QCheckBox>(u"ExitCheck"_s);
     QVERIFY(exitCheck->isEnabled() && exitCheck->isChecked());
 
-    // Auto-exit: both places and the store agree, whichever place turns it off or on.
-    QAction* menu = kavrel.action(u"mnuExitOption"_s);
-    const auto shows = [&](bool on) {
-        return window->autoExit() == on && exitCheck->isChecked() == on &&
-               menu->isChecked() == on &&
-               kavrel.onDisk(u"Options"_s, u"GExit"_s) == (on ? u"True"_s : u"False"_s);
+    // Auto-exit: both places and the store agree, whichever place turns it off or on: the menu
+    // twice, the check box twice, and the menu once more, which follows the check box whatever
+    // its own mark says.
+    menu = kavrel.action(u"mnuExitOption"_s);
+    for (int step = 0; step < 5; ++step) {
+        menu->setChecked(step == 4 ? false : menu->isChecked());
+        step == 2 || step == 3 ? QTest::mouseClick(exitCheck, Qt::LeftButton) : menu->trigger();
+        const bool on = step % 2 == 1;
+        QCOMPARE(std::tuple(kavrel.window().autoExit(), exitCheck->isChecked(), menu->isChecked(),
+                            kavrel.onDisk(u"Options"_s, u"GExit"_s)),
+                 std::tuple(on, on, on, std::optional(on ? u"True"_s : u"False"_s)));
+    }
+    VERIFY_DIALOGS(kavrel.dialogs);
+}
+
+void LaunchTest::startsEachGameItsOwnWayOrSaysWhy_data() {
+    QTest::addColumn<QString>("program"); // one ending in ".COM" is a DOS game's
+    QTest::addColumn<QString>("located"); // the DOSBox location stored
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QStringList>("starts"); // the program and its arguments
+    QTest::addColumn<QString>("why");        // what the box says after "Could not execute"
+    const auto row = [](const char* name, const QString& program, const QString& located,
+                        const QString& path, const QStringList& starts, const QString& why = {}) {
+        QTest::newRow(name) << program << located << path << starts << why;
     };
-    // Off and on again through the menu, then through the check box.
-    for (int step = 0; step < 4; ++step) {
-        step < 2 ? menu->trigger() : QTest::mouseClick(exitCheck, Qt::LeftButton);
-        QVERIFY2(shows(step % 2 == 1), qPrintable(u"step %1"_s.arg(step)));
-    }
-    // The menu follows the check box, whatever its own mark says.
-    menu->setChecked(false);
-    menu->trigger();
-    QVERIFY(shows(false));
-    VERIFY_DIALOGS(kavrel.dialogs);
+    // Stand-ins write down the folder they run in, the name they were started by and each
+    // argument, a line each.
+    const QByteArray recorder =
+        "#!/bin/sh\n{ pwd; printf '%s\\n' \"$0\" \"$@\"; } > '" + QFile::encodeName(record) + "'\n";
+    const QString dosBox = shelf.writeFile(u"bin ä/dosbox"_s, recorder, true);
+    const QString wine = shelf.writeFile(u"bin ö/wine"_s, recorder, true);
+    const QString dos = shelf.writeFile(u"spiele ü/DIG IT.COM"_s, "\xCD\x20");
+    const QString exe = shelf.writeFile(u"win é/GAME ONE.EXE"_s, "MZ\x90");
+    const QString bat = shelf.writeFile(u"win é/SET UP.BAT"_s, "@echo off\r\n");
+    const QString native = shelf.writeFile(u"native é/play me"_s, recorder, true);
+    const QString emu = shelf.writeFile(u"emu ü/dos box"_s, recorder, true);
+    const QString broken = shelf.writeFile(u"native é/broken"_s, "#!/nowhere/sh\n", true);
+    const QString text = shelf.writeFile(u"native é/read me.txt"_s, "not a program\n");
+    const QString goneDos = shelf.path(u"gone/GAME.COM"_s);
+    const QString wineDir = QFileInfo(wine).path(), dosBoxDir = QFileInfo(dosBox).path();
+    const QString both = dosBoxDir + u':' + wineDir, exit = u"-exit"_s;
+    row("DOS, DOSBox located, auto-exit off", dos, emu, both, {emu, dos});
+    row("DOS, none located", dos, {}, both, {dosBox, dos, exit});
+    row("DOS, located one gone", dos, goneDos, both, {dosBox, dos, exit});
+    row("DOS, no DOSBox", dos, {}, wineDir, {}, u"DOSBox was not found"_s);
+    row("Windows", exe, emu, both, {wine, exe});
+    row("batch file", bat, emu, both, {wine, u"cmd"_s, u"/c"_s, u"SET UP.BAT"_s});
+    row("own program", native, emu, {}, {native});
+    row("no Wine", exe, emu, dosBoxDir, {}, u"Wine is needed"_s);
+    row("no program", text, emu, both, {}, u"The file is not a program"_s);
+    row("missing game", goneDos, emu, both, {}, u"The game's program file does not exist"_s);
+    row("start refused", broken, emu, both, {broken}, broken + u" could not be started"_s);
+    // The real DOSBox, without a screen, a sound card or the user's settings, runs a DOS program
+    // that creates OUT.TXT in its folder and writes "OK" into it (int 21h 3Ch create, 40h write,
+    // 3Eh close, 4Ch exit). With auto-exit it closes, and the DOSBox located adds its word; it
+    // gives up after half a minute, so that nothing outlives the test.
+    const QString writer = shelf.writeFile(
+        u"dos game/WRITER.COM"_s, QByteArray::fromHex("b43c31c9ba2001cd21721089c3b440b90200ba2801cd"
+                                                      "21b43ecd21b8004ccd214f55542e545854004f4b"));
+    const QByteArray closes =
+        "#!/bin/sh\nHOME=\"${0%/*}\" SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "
+        "/usr/bin/timeout -s KILL 30 /usr/bin/dosbox \"$@\" && echo ' closed' >> '" +
+        QFile::encodeName(record) + "'\n";
+    const QString closer = shelf.writeFile(u"emu/dos box"_s, closes, true);
+    if (QFileInfo::exists(u"/usr/bin/dosbox"_s))
+        row("real DOSBox", writer, closer, {}, {closer, writer, exit});
 }
 
-void LaunchTest::startsEachKindOfGameItsOwnWayOrSaysWhyNot() {
+void LaunchTest::startsEachGameItsOwnWayOrSaysWhy() {
+    QFETCH(QString, program);
+    QFETCH(QString, located);
+    QFETCH(QString, path);
+    QFETCH(QStringList, starts);
+    QFETCH(QString, why);
+    qputenv("PATH", QFile::encodeName(path));
+    QFile::remove(record);
     KavrelFixture kavrel;
-    // Blanks, quotes and letters beyond ASCII stay inside the one argument, unquoted.
-    const QString dos = kavrel.writeFile(u"dos games/Ärger \"Deluxe\" 2/DIG IT.COM"_s, "MZ");
-    const QString win = kavrel.writeFile(u"win games/beta/beta.exe"_s, "MZ");
-    const QString gone = kavrel.path(u"games/GONE.EXE"_s);
-    const QString emulator = kavrel.path(u"emu dir/dosbox"_s);
-    kavrel.seed(u"Location"_s, u"DosBox"_s, emulator);
-    kavrel.seedGames({GameEntry{dos, {}, {}, u"Alpha"_s}, GameEntry{win, {}, {}, u"Beta"_s, false},
-                      GameEntry{gone, {}, {}, u"Gone"_s},
-                      GameEntry{gone, {}, {}, u"Gone too"_s, false}});
-    Hoofdscherm& window = kavrel.start();
-    QList<ProgramStart>& starts = kavrel.starter.starts;
-
-    // Nothing waits for a started game: the menu and then the button start it again. A Windows
-    // game starts alone in its own folder, whatever auto-exit says.
-    const ProgramStart alone{win, {}, kavrel.path(u"win games/beta"_s), WindowStyle::Normal};
-    const struct {
-        int row;
-        bool autoExit;
-        ProgramStart start;
-    } plays[] = {{0, true, {emulator, {dos, u"-exit"_s}, {}, WindowStyle::Minimized}},
-                 {0, false, {emulator, {dos}, {}, WindowStyle::Minimized}},
-                 {1, false, alone},
-                 {1, true, alone}};
-    for (const auto& play : plays) {
-        kavrel.list()->setListIndex(play.row);
-        if (window.autoExit() != play.autoExit)
-            kavrel.action(u"mnuExitOption"_s)->trigger();
-        starts.clear();
-        kavrel.action(u"MnuBestandOpen"_s)->trigger();
-        QTest::mouseClick(kavrel.find<QPushButton>(u"KnopSpelen"_s), Qt::LeftButton);
-        QCOMPARE(starts, (QList<ProgramStart>{play.start, play.start}));
-    }
-
-    // A start the starter refuses, and a missing program of either type, which is never handed
-    // on (DOSBox would wait with an error instead of closing): the message, and nothing else.
-    starts.clear();
-    kavrel.starter.succeeds = false;
-    const QByteArray stored = kavrel.storeFileBytes();
-    for (int row : {0, 2, 3}) {
-        kavrel.list()->setListIndex(row);
+    // A DOS game runs in DOSBox, minimised, in Kavrel's folder; the others in their own.
+    const bool dos = program.endsWith(u".COM"_s);
+    const ProgramStart start{starts.value(0), starts.mid(1),
+                             dos ? QString() : QFileInfo(program).path(),
+                             dos ? WindowStyle::Minimized : WindowStyle::Normal};
+    kavrel.seed(u"Location"_s, u"DosBox"_s, located);
+    kavrel.seed(u"Options"_s, u"GExit"_s,
+                !dos || starts.contains(u"-exit"_s) ? u"True"_s : u"False"_s);
+    kavrel.seedGames({GameEntry{program, {}, {}, u"Game"_s, dos}});
+    kavrel.starter.passTo = &desktop;
+    kavrel.start();
+    if (!why.isEmpty())
         kavrel.dialogs.acknowledge();
-        kavrel.action(u"MnuBestandOpen"_s)->trigger();
-        const ScriptedDialogs::Shown& box = kavrel.dialogs.last();
-        QCOMPARE(std::tuple(box.prompt, box.style, box.title),
-                 std::tuple(u"Could not execute "_s + window.games()[row + 1].GPath,
-                            MsgBoxStyle::Critical, u"Execute Error"_s));
-        QCOMPARE(kavrel.list()->ListIndex(), row);
-    }
-    QCOMPARE(starts.size(), 1);
-    QCOMPARE(kavrel.storeFileBytes(), stored);
-
-    // With no entry selected there is nothing to start, and nothing to report.
+    // With no entry selected nothing plays.
+    QTest::mouseClick(kavrel.find<QPushButton>(u"KnopSpelen"_s), Qt::LeftButton);
     kavrel.list()->setListIndex(-1);
-    window.KnopSpelen_Click();
-    QCOMPARE(starts.size(), 1);
+    kavrel.action(u"MnuBestandOpen"_s)->trigger();
+    QCOMPARE(kavrel.starter.starts, starts.isEmpty() ? QList<ProgramStart>() : QList{start});
+    const QString recorded =
+        (QStringList{dos ? QDir::currentPath() : start.workingFolder} + starts).join(u'\n') + u'\n';
+    const QString ran = program.endsWith(u"WRITER.COM"_s) ? u"OK closed\n"_s : recorded;
+    QTRY_COMPARE_WITH_TIMEOUT(contentOf(record), why.isEmpty() ? ran : QString(), 20000);
+    // The box names the game's program, and says why in its second line.
+    const ScriptedDialogs::Shown box = kavrel.dialogs.shown().value(0);
+    QVERIFY2(why.isEmpty() ||
+                 (box.title == u"Execute Error"_s && box.style == MsgBoxStyle::Critical &&
+                  box.prompt.startsWith(u"Could not execute "_s + program + u'\n' + why)),
+             qPrintable(box.prompt));
     VERIFY_DIALOGS(kavrel.dialogs);
-}
-
-void LaunchTest::aProgramInARootStartsInTheRoot() {
-    // Never in a drive's current folder, which a bare "D:" would name.
-    const QString root = PathSeparator;
-    QCOMPARE(folderOfProgram(root + u"game"_s), root);
-    QCOMPARE(folderOfProgram(u"D:"_s + root + u"game.exe"_s), u"D:"_s + root);
-    QCOMPARE(folderOfProgram(u"game.exe"_s), QString());
 }
 
 QTEST_MAIN(LaunchTest)

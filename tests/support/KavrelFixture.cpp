@@ -59,12 +59,14 @@ void KavrelFixture::seedGames(const QList<GameEntry>& games, std::optional<int> 
     settings.sync();
 }
 
-QString KavrelFixture::writeFile(const QString& name, const QByteArray& content) {
+QString KavrelFixture::writeFile(const QString& name, const QByteArray& content, bool executable) {
     const QString file = path(name);
     QDir().mkpath(QFileInfo(file).absolutePath());
     QFile out(file);
     if (out.open(QIODevice::WriteOnly))
         out.write(content);
+    if (executable)
+        out.setPermissions(out.permissions() | QFile::ExeOwner);
     return file;
 }
 

@@ -33,7 +33,7 @@ public:
     void seedGames(const QList<GameEntry>& games, std::optional<int> last = std::nullopt);
 
     // --- Files the games point at
-    QString writeFile(const QString& name, const QByteArray& content);
+    QString writeFile(const QString& name, const QByteArray& content, bool executable = false);
     QString writePicture(const QString& name, QSize size, QColor colour, const char* format);
 
     // --- The window

@@ -4,14 +4,15 @@
 
 #include <QList>
 
-// Records every program start instead of starting anything; answers as told.
+// Records every program start; answers as told, or passes the start on to another starter.
 class RecordingStarter : public ProgramStarter {
 public:
     bool Shell(const ProgramStart& start) override {
         starts.append(start);
-        return succeeds;
+        return passTo ? passTo->Shell(start) : succeeds;
     }
 
     QList<ProgramStart> starts;
     bool succeeds = true;
+    ProgramStarter* passTo = nullptr;
 };

@@ -1,11 +1,9 @@
-// Help in the description box until the box loses the focus, and the ways out of Kavrel with the
-// selected game remembered.
+// Help in the description box until the box loses the focus or a command hands it to the
+// picture, and the ways out of Kavrel with the selected game remembered.
 #include "KavrelFixture.h"
 #include "window/DescriptionBox.h"
 #include "window/GameList.h"
-#include "window/PictureBox.h"
 
-#include <QCheckBox>
 #include <QFile>
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -30,75 +28,91 @@ class HelpAndExitTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void helpGivesWayToTheDescriptionWhenTheBoxLosesTheFocus();
-    void anEmptyCollectionKeepsItsLastOnExit();
+    void helpGivesWayWhenTheBoxLosesTheFocus_data();
+    void helpGivesWayWhenTheBoxLosesTheFocus();
     void everyWayOutRemembersTheSelectedGameOnce();
 };
 
-void HelpAndExitTest::helpGivesWayToTheDescriptionWhenTheBoxLosesTheFocus() {
+void HelpAndExitTest::helpGivesWayWhenTheBoxLosesTheFocus_data() {
+    QTest::addColumn<bool>("empty");
+    QTest::addColumn<QString>("control");
+    // The program chosen in the first picker; the empty text: Cancel.
+    QTest::addColumn<QString>("program");
+    QTest::newRow("click on the picture") << false << u"Picture1"_s << QString();
+    QTest::newRow("start-up help, click on a box") << true << u"ExitCheck"_s << QString();
+    // The commands hand the focus to the picture while their dialog still has the activation.
+    QTest::newRow("Add, cancelled") << true << u"MnuBestandNieuw"_s << QString();
+    QTest::newRow("first game added") << true << u"MnuBestandNieuw"_s << u"ROBOT.EXE"_s;
+    QTest::newRow("executable, cancelled") << false << u"MnuBewerkenDoel"_s << QString();
+    QTest::newRow("double click on the help, cancelled") << false << u"RTB1"_s << QString();
+}
+
+void HelpAndExitTest::helpGivesWayWhenTheBoxLosesTheFocus() {
+    QFETCH(bool, empty);
+    QFETCH(QString, control);
+    QFETCH(QString, program);
     KavrelFixture kavrel;
     kavrel.writeFile(u"app/readme.txt"_s, "How to add a game: use Games, Add.\n");
     const QString story = kavrel.writeFile(u"alpha.txt"_s, "Alpha's story");
-    kavrel.seedGames({GameEntry{{}, {}, story, {}}, GameEntry{}});
+    if (!empty)
+        kavrel.seedGames({GameEntry{{}, {}, story, {}}, GameEntry{}});
     Hoofdscherm& window = kavrel.start();
     auto* rtb = kavrel.find<DescriptionBox>(u"RTB1"_s);
-    auto* picture = kavrel.find<PictureBox>(u"Picture1"_s);
-
-    // A second command changes nothing visible.
-    kavrel.action(u"MnuHelp"_s)->trigger();
-    kavrel.action(u"MnuHelp"_s)->trigger();
+    // Start-up with an empty collection shows the help; a second command changes nothing.
+    for (int times = empty ? 0 : 2; times > 0; --times)
+        kavrel.action(u"MnuHelp"_s)->trigger();
     QCOMPARE(rtb->toPlainText(), u"How to add a game: use Games, Add.\n"_s);
     QCOMPARE(rtb->toolTip(), u"Help on how to add games to your collection"_s);
-    QCOMPARE(kavrel.focused(), rtb);
-    QVERIFY(window.helpShown());
-    // The menu bar taking the keyboard is no move to another control.
+    QVERIFY(window.helpShown() && kavrel.focused() == rtb);
+    // The menu bar taking the keyboard is no move to another control, nor is a dialog opening.
     window.menuBar()->setFocus(Qt::MenuBarFocusReason);
     rtb->setFocus(Qt::MenuBarFocusReason);
-    QVERIFY(window.helpShown());
+    const auto helpStays = [&] {
+        QVERIFY(window.helpShown());
+    };
+    kavrel.dialogs.takeActivation = true;
+    if (control.startsWith(u"Mnu"_s) || control == u"RTB1"_s)
+        program.isEmpty() ? kavrel.dialogs.cancelFile(helpStays)
+                          : kavrel.dialogs.chooseFile(kavrel.writeFile(program, "x"), helpStays);
+    if (!program.isEmpty()) {
+        kavrel.dialogs.type(u"Robot"_s);
+        kavrel.dialogs.cancelFile();
+        kavrel.dialogs.cancelFile();
+    }
 
-    QTest::mouseClick(picture, Qt::LeftButton);
-    QCOMPARE(rtb->toPlainText(), u"Alpha's story"_s);
-    QCOMPARE(rtb->toolTip(), u"Description of the current selected game"_s);
+    if (QAction* command = kavrel.action(control))
+        command->trigger();
+    else if (control == u"RTB1"_s)
+        QTest::mouseDClick(rtb->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+    else
+        QTest::mouseClick(kavrel.find<QWidget>(control), Qt::LeftButton);
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+
+    VERIFY_DIALOGS(kavrel.dialogs);
     QVERIFY(!window.helpShown());
-
+    QCOMPARE(rtb->toPlainText(), empty ? u"No description available"_s : u"Alpha's story"_s);
+    QCOMPARE(rtb->toolTip(), u"Description of the current selected game"_s);
     // Outside help mode the focus leaving the box changes nothing, whatever it shows.
     QVERIFY(QFile::remove(story));
     rtb->setFocus(Qt::MouseFocusReason);
-    QTest::mouseClick(picture, Qt::LeftButton);
-    QCOMPARE(rtb->toPlainText(), u"Alpha's story"_s);
-
+    QTest::mouseClick(kavrel.find<QWidget>(u"Picture1"_s), Qt::LeftButton);
+    QCOMPARE(rtb->toPlainText(), empty ? u"No description available"_s : u"Alpha's story"_s);
     // Without the file beside the program the help built into it is shown.
     QVERIFY(QFile::remove(kavrel.appFolder() + u"/readme.txt"_s));
-    kavrel.list()->setListIndex(1);
     kavrel.action(u"MnuHelp"_s)->trigger();
     QVERIFY(rtb->toPlainText().startsWith(u"Welcome to Kavrel"_s));
-    QTest::mouseClick(picture, Qt::LeftButton);
-    QCOMPARE(rtb->toPlainText(), u"No description available"_s);
-    VERIFY_DIALOGS(kavrel.dialogs);
-}
-
-void HelpAndExitTest::anEmptyCollectionKeepsItsLastOnExit() {
-    KavrelFixture kavrel;
-    kavrel.seed(u"Games"_s, u"Last"_s, u"3"_s);
-    Hoofdscherm& window = kavrel.start();
-    auto* rtb = kavrel.find<DescriptionBox>(u"RTB1"_s);
-
-    // Start-up shows the help as well; the click ends it.
-    QTest::mouseClick(kavrel.find<QCheckBox>(u"ExitCheck"_s), Qt::LeftButton);
-    kavrel.action(u"MnuHelp"_s)->trigger();
-    QVERIFY(rtb->toPlainText().startsWith(u"Welcome to Kavrel"_s));
-    QCOMPARE(kavrel.focused(), rtb);
-    QTest::mouseClick(kavrel.find<QCheckBox>(u"ExitCheck"_s), Qt::LeftButton);
-    QCOMPARE(rtb->toPlainText(), u"No description available"_s);
-    QCOMPARE(rtb->toolTip(), u"Description of the current selected game"_s);
-
-    QVERIFY(window.close());
-    QCOMPARE(kavrel.onDisk(u"Games"_s, u"Last"_s), u"3"_s);
-    QCOMPARE(kavrel.endProgramCalls, 1);
-    VERIFY_DIALOGS(kavrel.dialogs);
 }
 
 void HelpAndExitTest::everyWayOutRemembersTheSelectedGameOnce() {
+    {
+        // An empty collection leaves "Last" as it was.
+        KavrelFixture kavrel;
+        kavrel.seed(u"Games"_s, u"Last"_s, u"3"_s);
+        QVERIFY(kavrel.start().close());
+        QCOMPARE(kavrel.onDisk(u"Games"_s, u"Last"_s), u"3"_s);
+        QCOMPARE(kavrel.endProgramCalls, 1);
+    }
     KavrelFixture kavrel;
     // Six games, whose details do not matter here.
     kavrel.seedGames(QList<GameEntry>(6));

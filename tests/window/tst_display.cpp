@@ -6,7 +6,6 @@
 
 #include <QRadioButton>
 #include <QTest>
-#include <QToolButton>
 
 using namespace Qt::StringLiterals;
 
@@ -20,38 +19,28 @@ private Q_SLOTS:
 
 void DisplayTest::showsTheSelectedGameInFull() {
     KavrelFixture kavrel;
-    const QString text = kavrel.writeFile(u"a.rtf"_s, "{\\rtf1 A}");
-    kavrel.seedGames(
-        {{u"pa"_s, kavrel.writePicture(u"a.gif"_s, {9, 9}, Qt::red, "GIF"), text, u"A"_s},
-         {.GTitle = u"B"_s}},
-        1);
+    kavrel.seedGames({{u"pa"_s, kavrel.writePicture(u"a.gif"_s, {9, 9}, Qt::red, "GIF"),
+                       kavrel.writeFile(u"a.rtf"_s, "{\\rtf1 A}"), u"A"_s},
+                      {.GTitle = u"B"_s}},
+                     1);
     Hoofdscherm& window = kavrel.start();
     auto* rtb = kavrel.find<DescriptionBox>(u"RTB1"_s);
     QCOMPARE(rtb->font().pointSizeF(), 8.5);
     // Picked by the user, the game shows in full: files read afresh, a rich-text file as text.
     kavrel.writeFile(u"a.rtf"_s, "{\\rtf1 A, revised}");
     kavrel.pickTitle(0);
-    QCOMPARE(u"%1|%2|%3|%4"_s
-                 .arg(window.windowTitle(),
-                      kavrel.find<PictureBox>(u"Picture1"_s)->picture().pixelColor(0, 0).name(),
-                      rtb->toPlainText())
-                 .arg(kavrel.find<QToolButton>(u"KnopVolgende"_s)->isEnabled()),
-             u"Kavrel (Game 1 of 2)|#ff0000|{\\rtf1 A, revised}|1"_s);
-    // No selection shows nothing.
-    kavrel.list()->setListIndex(-1);
-    window.Lijst_Click();
-    QCOMPARE(window.windowTitle(), u"Kavrel (Game 1 of 2)"_s);
+    QVERIFY(window.windowTitle() == u"Kavrel (Game 1 of 2)"_s &&
+            rtb->toPlainText() == u"{\\rtf1 A, revised}"_s);
+    QCOMPARE(kavrel.find<PictureBox>(u"Picture1"_s)->picture().pixelColor(0, 0), QColor(Qt::red));
 }
 
 void DisplayTest::typeCommandsKeepExactlyOneMark() {
-    // The first game's type; whether it is removed first, leaving none; the command and the type
-    // chosen with it. Without a game nothing changes, the marks included.
-    const struct {
-        bool dos, removed, byMenu;
-        int chosen;
-    } cases[] = {{false, false, true, 0}, {true, false, true, 1},   {true, false, true, 0},
-                 {true, false, false, 1}, {false, false, false, 0}, {true, true, true, 1},
-                 {false, true, true, 0},  {true, true, false, 1}};
+    // The first game's type (DOS?); whether it is removed first, leaving none; by menu or button;
+    // the type chosen. Without a game nothing changes, the marks included.
+    const std::tuple<bool, bool, bool, int> cases[] = {
+        {false, false, true, 0}, {true, false, true, 1},   {true, false, true, 0},
+        {true, false, false, 1}, {false, false, false, 0}, {true, true, true, 1},
+        {false, true, true, 0},  {true, true, false, 1}};
     for (const auto& [dos, removed, byMenu, chosen] : cases) {
         KavrelFixture kavrel;
         const QList<GameEntry> games{{.GTitle = u"A"_s, .GType = dos}, {.GTitle = u"B"_s}};
@@ -69,14 +58,12 @@ void DisplayTest::typeCommandsKeepExactlyOneMark() {
         const QByteArray before = kavrel.storeFileBytes();
         byMenu ? marks[chosen]->trigger()
                : QTest::mouseClick(kavrel.optType(chosen), Qt::LeftButton);
-        const QString row = u"%1 %2 %3 %4"_s.arg(dos).arg(removed).arg(byMenu).arg(chosen);
-        QVERIFY2(shows(removed ? (dos ? 0 : 1) : chosen), qPrintable(row));
-        QVERIFY2(removed ? kavrel.storeFileBytes() == before
-                         : kavrel.onDisk(u"Game0001"_s, u"GType"_s) ==
-                                   (chosen ? u"False"_s : u"True"_s) &&
-                               kavrel.onDisk(u"Game0002"_s, u"GType"_s) == u"True"_s &&
-                               kavrel.restart().games()[1].GType == (chosen == 0),
-                 qPrintable(row));
+        QVERIFY(shows(removed ? (dos ? 0 : 1) : chosen));
+        QVERIFY(removed ? kavrel.storeFileBytes() == before
+                        : kavrel.onDisk(u"Game0001"_s, u"GType"_s) ==
+                                  (chosen ? u"False"_s : u"True"_s) &&
+                              kavrel.onDisk(u"Game0002"_s, u"GType"_s) == u"True"_s &&
+                              kavrel.restart().games()[1].GType == (chosen == 0));
     }
 }
 

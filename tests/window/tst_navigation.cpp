@@ -12,18 +12,14 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
 // A key event at whatever control has the focus, as keys go; its own modifiers only (QTest's
 // clicks would also press Ctrl, Alt or Shift). Time 0: the platform gave no time stamp.
-void send(QEvent::Type type, Qt::Key key, Qt::KeyboardModifiers modifiers = {},
-          const QString& text = {}, bool autoRepeat = false, quint64 time = 0) {
+static void send(QEvent::Type type, Qt::Key key, Qt::KeyboardModifiers modifiers = {},
+                 const QString& text = {}, bool autoRepeat = false, quint64 time = 0) {
     QKeyEvent event(type, key, modifiers, text, autoRepeat);
     event.setTimestamp(time);
     QApplication::sendEvent(QApplication::focusWidget(), &event);
 }
-
-} // namespace
 
 class NavigationTest : public QObject {
     Q_OBJECT
@@ -63,12 +59,8 @@ void NavigationTest::keysAndButtonsMoveOnceAndStopAtBothEnds() {
     QWidget* const controls[] = {kavrel.find<DescriptionBox>(u"RTB1"_s), kavrel.optType(0), list};
     using enum Qt::Key;
     const int shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier, alt = Qt::AltModifier;
-    const struct {
-        Qt::Key key;
-        int from, to;
-        const char* text;
-        int modifiers;
-    } moves[] = {
+    // Key, from, to, text, modifiers.
+    const std::tuple<Qt::Key, int, int, const char*, int> moves[] = {
         {Key_Down, 4, 5, "", 0},         {Key_Right, 0, 1, "", 0},      {Key_Left, 2, 1, "", 0},
         {Key_Up, 0, 0, "", 0},           {Key_Down, 19, 19, "", 0},     {Key_Down, 3, 4, "", shift},
         {Key_PageDown, 3, 13, "", 0},    {Key_PageDown, 13, 19, "", 0}, {Key_PageUp, 15, 5, "", 0},
@@ -76,19 +68,16 @@ void NavigationTest::keysAndButtonsMoveOnceAndStopAtBothEnds() {
         {Key_B, 2, 3, "b", 0},           {Key_B, 3, 2, "B", shift},     {Key_7, 2, 0, "7", 0},
         {Key_Q, 19, 19, "q", 0},         {Key_Home, 6, 6, "", alt},     {Key_Down, 4, 4, "", ctrl},
         {Key_G, 2, 2, "g", ctrl | shift}};
-    for (int i = 0; i < int(std::size(moves)); ++i) {
-        const auto& move = moves[i];
-        list->setListIndex(move.from);
-        controls[i % 3]->setFocus();
+    for (int i = 0; const auto& [key, from, to, text, modifiers] : moves) {
+        list->setListIndex(from);
+        QWidget* focused = controls[i++ % 3];
+        focused->setFocus();
         window.setWindowTitle(QString());
         for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease})
-            send(type, move.key, Qt::KeyboardModifiers(move.modifiers),
-                 QString::fromLatin1(move.text));
-        const bool quiet = move.modifiers & (ctrl | alt);
-        QVERIFY2(quiet ? list->ListIndex() == move.to && window.windowTitle().isEmpty()
-                       : at(move.to),
-                 qPrintable(u"key %1 from %2 in %3"_s.arg(move.key).arg(move.from).arg(
-                     controls[i % 3]->objectName())));
+            send(type, key, Qt::KeyboardModifiers(modifiers), QString::fromLatin1(text));
+        const bool quiet = modifiers & (ctrl | alt);
+        QVERIFY2(quiet ? list->ListIndex() == to && window.windowTitle().isEmpty() : at(to),
+                 qPrintable(u"%1 %2"_s.arg(focused->objectName()).arg(i)));
     }
     QVERIFY(std::ranges::all_of(window.games(), [](const GameEntry& game) { return game.GType; }));
 

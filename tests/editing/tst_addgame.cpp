@@ -27,70 +27,49 @@ void AddGameTest::addsGamesInTitleOrder() {
     QVERIFY(kavrel.storeFileBytes() == empty && kavrel.list()->ListCount() == 0);
 
     const QString root = QDir::toNativeSeparators(QDir::rootPath());
-    const QString robot = kavrel.path(u"games/ROBOT/ROBOT.EXE"_s);
+    const QString robot = kavrel.path(u"games/ROBOT/ROBOT.EXE"_s),
+                  aex = kavrel.path(u"games/A.EX"_s);
+    const QString tux = kavrel.path(u"games/supertux"_s), gone = kavrel.path(u"gone.txt"_s);
     const QString shot = kavrel.writePicture(u"games/shot.bmp"_s, QSize(4, 4), Qt::red, "BMP");
     const QString text = kavrel.writeFile(u"games/a.txt"_s, "About A.");
-    // The program, the answers to the title prompts, the screenshot and description chosen, and
-    // the table's entry; the default title offered (the file's name without its last four
+    const QString noPicture = kavrel.writeFile(u"games/ROBOT/shot.bmp"_s, "no picture");
+    // The table's entry (its program first), the answers to the title prompts, the screenshot and
+    // description chosen; the default title offered (the file's name without its last four
     // characters, or whole without an extension) and the folder the later pickers open in (in a
-    // root the root itself: the drive without a separator, or "/").
+    // root the root itself: the drive without a separator, or "/"). A screenshot that is no
+    // picture and a description that cannot be read are not taken. Cancel gives the empty title.
+    // Titles are compared exactly: the prompt repeats, with the default title, while the answer
+    // is in use (the empty title too).
     const struct {
         GameEntry game;
         QStringList titles;
         QString screenshot, description, defaultTitle, folder;
     } adds[] = {
-        // A screenshot that is no picture and a description that cannot be read are not taken.
-        {{robot, {}, {}, u"Robot"_s},
-         {u"Robot"_s},
-         kavrel.writeFile(u"games/ROBOT/shot.bmp"_s, "no picture"),
-         kavrel.path(u"gone.txt"_s),
-         u"ROBOT"_s,
-         folderOf(robot)},
-        // Cancel gives the empty title.
-        {{root + u"X.COM"_s},
-         {QString()},
-         {},
-         {},
-         u"X"_s,
-         root.size() == 1 ? root : root.chopped(1)},
-        // Titles are compared exactly: the prompt repeats, with the default title, while the
-        // answer is in use (Cancel gives the empty title, which is in use too).
-        {{kavrel.path(u"games/A.EX"_s), shot, text, u"robot"_s},
-         {u"Robot"_s, QString(), u"robot"_s},
-         shot,
-         text,
-         QString(),
-         games},
-        {{kavrel.path(u"games/supertux"_s), {}, {}, u"Tux "_s},
-         {u"Tux "_s},
-         {},
-         {},
-         u"supertux"_s,
-         games},
-    };
+        {{robot, {}, {}, u"Robot"_s}, {u"Robot"_s}, noPicture, gone, u"ROBOT"_s, folderOf(robot)},
+        {{root + u"X.COM"_s}, {{}}, {}, {}, u"X"_s, root.size() == 1 ? root : root.chopped(1)},
+        {{aex, shot, text, u"robot"_s}, {u"Robot"_s, {}, u"robot"_s}, shot, text, {}, games},
+        {{tux, {}, {}, u"Tux "_s}, {u"Tux "_s}, {}, {}, u"supertux"_s, games}};
+    const QString first = u"Title DOS Game: Please, fill in the title of this DOS Game [%1]"_s;
+    const QString again = u"Title DOS Game: The given title is in use, please enter another "
+                          u"title for this DOS-game [%1]"_s;
     for (const auto& add : adds) {
         kavrel.dialogs.reset();
         addGame(kavrel, add.game.GPath, add.titles, add.screenshot, add.description);
         VERIFY_DIALOGS(kavrel.dialogs);
         const QList<ScriptedDialogs::Shown>& shown = kavrel.dialogs.shown();
-        const int pickers = int(add.titles.size()) + 1;
         QCOMPARE(shown[0].request.initDir, games);
-        QCOMPARE(promptSeen(shown[1]),
-                 u"Title DOS Game: Please, fill in the title of this DOS Game [%1]"_s.arg(
-                     add.defaultTitle));
-        if (add.titles.size() > 1)
-            QCOMPARE(
-                promptSeen(shown[pickers - 1]),
-                u"Title DOS Game: The given title is in use, please enter another title for this DOS-game [%1]"_s
-                    .arg(add.defaultTitle));
+        for (int prompt = 1; prompt <= add.titles.size(); ++prompt)
+            QCOMPARE(promptSeen(shown[prompt]),
+                     (prompt == 1 ? first : again).arg(add.defaultTitle));
         // Each picker starts where the one before left off.
-        QCOMPARE(pickerSettings(shown[pickers].request),
-                 pickerSettings({add.folder, add.game.GPath, PickerFilters::Screenshot, u"bmp"_s,
-                                 GamePickerFlags}));
-        QCOMPARE(
-            pickerSettings(shown[pickers + 1].request),
-            pickerSettings({add.folder, add.screenshot.isEmpty() ? add.game.GPath : add.screenshot,
-                            PickerFilters::Description, u"txt"_s, GamePickerFlags}));
+        const auto picker = [&](int index, const QString& fileName, const QString& filter,
+                                const QString& extension) {
+            QCOMPARE(pickerSettings(shown[add.titles.size() + index].request),
+                     pickerSettings({add.folder, fileName, filter, extension, GamePickerFlags}));
+        };
+        picker(1, add.game.GPath, PickerFilters::Screenshot, u"bmp"_s);
+        picker(2, add.screenshot.isEmpty() ? add.game.GPath : add.screenshot,
+               PickerFilters::Description, u"txt"_s);
     }
     // The new game is selected at its place in title order; the whole collection is stored, with
     // its count, and every game command is enabled, the type controls too.

@@ -49,14 +49,14 @@ void Hoofdscherm::MnuBestandNieuw_Click() {
                                                "%1 games. Remove a game before you add another.")
                                     .arg(GameTable::MaxGames),
                                 MsgBoxStyle::Exclamation, QStringLiteral("Kavrel"));
-        Picture1->setFocus();
+        FocusPicture();
         return;
     }
 
     PrepareFilePicker(GameFile::Program);
     CMDialog1.InitDir = DosGamesFolder.isEmpty() ? firstProgramFolder() : DosGamesFolder;
     if (!CMDialog1.ShowOpen()) {
-        Picture1->setFocus();
+        FocusPicture();
         return;
     }
 
@@ -80,7 +80,7 @@ void Hoofdscherm::MnuBestandNieuw_Click() {
     const PathParts program = splitAtLastSeparator(game.GPath);
     if (program.hasSeparator) {
         // The screenshot and description pickers then open in the game's own folder.
-        CMDialog1.InitDir = program.folder;
+        CMDialog1.InitDir = PickerFolderOf(program);
         defaultTitle = defaultTitleFor(program.name);
     }
     QString title = platform.dialogs.InputBox(
@@ -100,7 +100,7 @@ void Hoofdscherm::MnuBestandNieuw_Click() {
     BubbleSort();
     writeGameTable(platform.store, Games);
     RefreshCaption();
-    Picture1->setFocus();
+    FocusPicture();
 }
 
 bool Hoofdscherm::TitleInUse(const QString& title, int lastGame) const {

@@ -16,12 +16,12 @@ void Hoofdscherm::MnuBewerkenDoel_Click() {
     const PathParts stored = splitAtLastSeparator(Games[row].GPath);
     // A stored path without a folder, as an incomplete store gives, presets nothing.
     if (stored.hasSeparator) {
-        CMDialog1.InitDir = stored.folder;
+        CMDialog1.InitDir = PickerFolderOf(stored);
         CMDialog1.FileName = stored.name;
     }
     if (CMDialog1.ShowOpen()) {
         Games[row].GPath = CMDialog1.FileName;
         platform.store.SaveSetting(GameKey(row), StoreLayout::GPath, Games[row].GPath);
     }
-    Picture1->setFocus();
+    FocusPicture();
 }

@@ -35,5 +35,5 @@ void Hoofdscherm::MnuBewerkenTitel_Click() {
     Lijst->setList(selected, answer);
     BubbleSort();
     writeGameTable(platform.store, Games);
-    Picture1->setFocus();
+    FocusPicture();
 }

@@ -1,6 +1,7 @@
 // The settings of the pickers for a game's files. Folder and file name are left to each
 // command: the picker keeps them from one use to the next.
 #include "platform/PickerFilters.h"
+#include "store/Paths.h"
 #include "window/Hoofdscherm.h"
 
 void Hoofdscherm::PrepareFilePicker(GameFile kind) {
@@ -20,4 +21,8 @@ void Hoofdscherm::PrepareFilePicker(GameFile kind) {
         CMDialog1.Filter = PickerFilters::Description;
         break;
     }
+}
+
+QString Hoofdscherm::PickerFolderOf(const PathParts& stored) {
+    return stored.folder.isEmpty() ? QString(PathSeparator) : stored.folder;
 }

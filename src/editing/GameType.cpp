@@ -11,13 +11,18 @@
 
 void Hoofdscherm::optType_Click(int Index) {
     const int row = currentGame();
-    if (!Games.contains(row))
-        return;
-    SettingsStore::Batch batch(platform.store);
-    const bool dos = Index == 0;
-    optType[Index]->setChecked(true);
+    // The clicked button and the chosen menu item have marked themselves already; without a
+    // game they take back the type shown before.
+    const bool game = Games.contains(row);
+    if (game)
+        TypeShown = Index;
+    const bool dos = TypeShown == 0;
+    optType[TypeShown]->setChecked(true);
     mnu_game_dos->setChecked(dos);
     mnu_game_win->setChecked(!dos);
+    if (!game)
+        return;
+    SettingsStore::Batch batch(platform.store);
     Games[row].GType = dos;
     platform.store.SaveSetting(GameKey(row), StoreLayout::GType, booleanText(dos));
 }

@@ -52,5 +52,5 @@ void Hoofdscherm::MnuBestandVerwijderen_Click() {
     BubbleSort();
     writeGameTable(platform.store, Games);
     RefreshCaption();
-    Picture1->setFocus();
+    FocusPicture();
 }

@@ -47,8 +47,14 @@ void Hoofdscherm::PickFileForNewGame(GameFile kind) {
     PrepareFilePicker(kind);
     if (!CMDialog1.ShowOpen())
         return;
-    GameEntry& added = Games[GameCount()];
-    (kind == GameFile::Screenshot ? added.GBmp : added.GText) = CMDialog1.FileName;
+    // A file that cannot be shown is not taken, as when a game's file is changed later: the
+    // game is added without it. The display of the new game follows at once.
+    const bool screenshot = kind == GameFile::Screenshot;
+    const QString chosen = CMDialog1.FileName;
+    if (screenshot ? ShowScreenshot(chosen) : ShowDescription(chosen)) {
+        GameEntry& added = Games[GameCount()];
+        (screenshot ? added.GBmp : added.GText) = chosen;
+    }
 }
 
 void Hoofdscherm::ChooseGameFile(GameFile kind) {
@@ -62,7 +68,7 @@ void Hoofdscherm::ChooseGameFile(GameFile kind) {
     PrepareFilePicker(kind);
     // Without a stored file the picker opens where its previous use left it.
     if (stored.hasSeparator) {
-        CMDialog1.InitDir = stored.folder;
+        CMDialog1.InitDir = PickerFolderOf(stored);
         CMDialog1.FileName = stored.name;
     }
     if (CMDialog1.ShowOpen()) {
@@ -76,7 +82,7 @@ void Hoofdscherm::ChooseGameFile(GameFile kind) {
                                        screenshot ? StoreLayout::GBmp : StoreLayout::GText, chosen);
         }
     }
-    Picture1->setFocus();
+    FocusPicture();
 }
 
 void Hoofdscherm::RemoveGameFile(GameFile kind) {
@@ -95,5 +101,5 @@ void Hoofdscherm::RemoveGameFile(GameFile kind) {
         platform.store.DeleteSetting(GameKey(row), StoreLayout::GText);
     }
     Lijst->setListIndex(Lijst->ListIndex());
-    Picture1->setFocus();
+    FocusPicture();
 }

@@ -40,7 +40,7 @@ void Hoofdscherm::Lijst_Click() {
     optType_Click(game.GType ? 0 : 1);
     SelectionBusy = false;
     RefreshCaption();
-    Picture1->setFocus();
+    FocusPicture();
 }
 
 void Hoofdscherm::RefreshCaption() {
@@ -51,6 +51,14 @@ void Hoofdscherm::RefreshCaption() {
 
 int Hoofdscherm::currentGame() const {
     return Lijst->ListIndex() + 1;
+}
+
+void Hoofdscherm::FocusPicture() {
+    Picture1->setFocus();
+    // Right after a dialog the window is not active again yet: the focus then moves without a
+    // word, and the description box never hears that it lost it.
+    if (HelpShown)
+        RTB1_LostFocus();
 }
 
 void Hoofdscherm::ShowGameFiles(const GameEntry& game) {

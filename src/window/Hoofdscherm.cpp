@@ -4,14 +4,12 @@
 #include "platform/SettingsStore.h"
 #include "window/DescriptionBox.h"
 #include "window/GameList.h"
-#include "window/KeyCodes.h"
 #include "window/PictureBox.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -74,35 +72,6 @@ void Hoofdscherm::connectHandlers() {
     };
     for (const auto& [action, handler] : menuHandlers)
         connect(action, &QAction::triggered, this, handler);
-}
-
-bool Hoofdscherm::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
-        previewKey(watched, event);
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void Hoofdscherm::previewKey(QObject* watched, QEvent* event) {
-    // A key event travels from the focused control up through its parents; the window looks at
-    // it once, at its first stop. Keys of other windows, dialogs among them, never stop at the
-    // window's own focused control, so they are not its own.
-    QWidget* focused = focusWidget() ? focusWidget() : this;
-    if (watched != focused)
-        return;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    const int keyCode = KeyCodes::fromQtKey(key->key());
-    const int shift = KeyCodes::shiftState(key->modifiers().toInt());
-    // A held key repeats its press and release; the stroke counts once.
-    if (event->type() == QEvent::KeyPress) {
-        if (!key->isAutoRepeat())
-            Form_KeyDown(keyCode, shift);
-        // With Ctrl or Alt held a key types no character: it is a command of another kind.
-        const bool typesCharacter = (shift & (KeyCodes::CtrlMask | KeyCodes::AltMask)) == 0;
-        if (typesCharacter && !key->text().isEmpty())
-            Form_KeyPress(key->text().front().unicode());
-    } else if (!key->isAutoRepeat()) {
-        Form_KeyUp(keyCode, shift);
-    }
 }
 
 void Hoofdscherm::closeEvent(QCloseEvent* event) {

@@ -13,10 +13,13 @@ class GameList;
 class PictureBox;
 class QAction;
 class QCheckBox;
+class QKeyEvent;
 class QMenu;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 class QToolButton;
+struct PathParts;
 
 // The one window of Kavrel. It owns the controls, the game table and the module's variables;
 // its handlers carry the names of the controls and events they answer, and each lives in the
@@ -94,12 +97,30 @@ private:
     void createMenus();
     void setTabOrder();
     void connectHandlers();
-    void previewKey(QObject* watched, QEvent* event);
+
+    // Key preview (window/KeyPreview.cpp). True when the key is the window's own, which then
+    // reaches no control.
+    bool previewKey(QObject* watched, const QKeyEvent& key);
+    // A key let go runs Form_KeyUp only once it is clear that the platform did not report a
+    // repeat of a held key (a release and a press at the same moment).
+    void releaseKey(const QKeyEvent& key, int keyCode, int shift);
+    void actOnPendingRelease();
+    struct KeyRelease {
+        int qtKey;
+        int keyCode;
+        int shift;
+        quint64 timestamp;
+    };
+    std::optional<KeyRelease> pendingRelease;
+    QTimer* releaseWait = nullptr;
 
     // Display helpers (window/Display.cpp)
     int GameCount() const { return Games.count(); }
     // The selected game's number, ListIndex + 1; 0 when nothing is selected.
     int currentGame() const;
+    // Every command ends by giving the picture the focus, and with that the help text gives way
+    // to the description, also while the window is not active again after a dialog.
+    void FocusPicture();
     // The game's screenshot over the default picture, its description over "No description
     // available": a file that cannot be shown leaves the default in place, without a word.
     void ShowGameFiles(const GameEntry& game);
@@ -121,6 +142,9 @@ private:
     void ChooseGameFile(GameFile kind);
     // Sets the picker up for a game's program, screenshot or description.
     void PrepareFilePicker(GameFile kind);
+    // The folder a picker opens in for a stored file: a file in the root folder ("/pic.gif")
+    // opens it in the root itself.
+    static QString PickerFolderOf(const PathParts& stored);
     // The screenshot or description of the game being added, the table's last.
     void PickFileForNewGame(GameFile kind);
     void RemoveGameFile(GameFile kind);
@@ -177,6 +201,8 @@ private:
     bool SelectionBusy = false;
     bool HelpShown = false;
     int LastKeyCode = 0;
+    // The type the option buttons and menu marks show (0 DOS, 1 Win), kept while no game is there.
+    int TypeShown = 0;
 
     PlatformServices platform;
     FilePicker CMDialog1;

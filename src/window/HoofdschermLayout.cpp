@@ -95,6 +95,10 @@ void Hoofdscherm::createControls() {
     RTB1 = named(new DescriptionBox(client), "RTB1",
                  QStringLiteral("Description of the current selected game"));
     RTB1->setGeometry(8, 232, 324, 145);
+    // The description reads in a slightly larger font than the controls' labels.
+    QFont descriptionFont = font;
+    descriptionFont.setPointSizeF(8.5);
+    RTB1->setFont(descriptionFont);
     RTB1->setPlainText(QStringLiteral("No description available"));
 
     // A control array: both buttons carry the name optType and their index as "Index".

@@ -30,6 +30,11 @@ int KeyCodes::fromQtKey(int qtKey) {
     return letter || digit ? qtKey : 0;
 }
 
+bool KeyCodes::isJumpCharacter(int character) {
+    return (character >= '0' && character <= '9') || (character >= 'A' && character <= 'Z') ||
+           (character >= 'a' && character <= 'z');
+}
+
 int KeyCodes::shiftState(int qtModifiers) {
     int state = 0;
     if (qtModifiers & Qt::ShiftModifier)

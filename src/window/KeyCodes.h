@@ -19,6 +19,8 @@ inline constexpr int AltMask = 4;
 // The virtual-key code of a Qt key: letters 65 to 90, digits 48 to 57, the navigation keys
 // above, the space 32; 0 for every other key.
 int fromQtKey(int qtKey);
+// Whether a typed character jumps to a title: the digits and the letters A to Z in either case.
+bool isJumpCharacter(int character);
 // The shift state of Qt keyboard modifiers: Shift 1, Ctrl 2, Alt 4.
 int shiftState(int qtModifiers);
 

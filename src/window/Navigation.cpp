@@ -23,7 +23,7 @@ void Hoofdscherm::KnopVorige_Click() {
         Lijst->setListIndex(Lijst->ListIndex() - 1);
     KnopVorige->setEnabled(Lijst->ListIndex() != 0);
     RefreshCaption();
-    Picture1->setFocus();
+    FocusPicture();
 }
 
 void Hoofdscherm::KnopVolgende_Click() {
@@ -31,7 +31,7 @@ void Hoofdscherm::KnopVolgende_Click() {
         Lijst->setListIndex(Lijst->ListIndex() + 1);
     KnopVolgende->setEnabled(Lijst->ListIndex() != Lijst->ListCount() - 1);
     RefreshCaption();
-    Picture1->setFocus();
+    FocusPicture();
 }
 
 void Hoofdscherm::Form_KeyDown(int keyCode, int) {
@@ -79,13 +79,9 @@ void Hoofdscherm::Form_KeyUp(int keyCode, int shift) {
 }
 
 void Hoofdscherm::Form_KeyPress(int keyAscii) {
-    QChar wanted;
-    if (keyAscii >= '0' && keyAscii <= '9')
-        wanted = QChar(keyAscii);
-    else if ((keyAscii >= 'A' && keyAscii <= 'Z') || (keyAscii >= 'a' && keyAscii <= 'z'))
-        wanted = QChar(keyAscii).toLower();
-    else
+    if (!KeyCodes::isJumpCharacter(keyAscii))
         return;
+    const QChar wanted = QChar(keyAscii).toLower();
 
     const int current = Lijst->ListIndex();
     const int count = Lijst->ListCount();

@@ -1,5 +1,8 @@
 #include "ScriptedDialogs.h"
 
+#include <QDialog>
+#include <QTest>
+
 namespace {
 
 QString kindName(ScriptedDialogs::Kind kind) {
@@ -71,6 +74,15 @@ std::optional<ScriptedDialogs::Answer> ScriptedDialogs::take(const Shown& shown)
         unexpected.append(
             QStringLiteral("expected a %1, got %2").arg(kindName(answer.kind), describe(shown)));
         return std::nullopt;
+    }
+    if (takeActivation) {
+        // Closed as the desktop closes it: the handler goes on before any window is active again.
+        auto* open = new QDialog;
+        open->show();
+        open->activateWindow();
+        if (!QTest::qWaitForWindowActive(open))
+            unexpected.append(QStringLiteral("a dialog that did not become active"));
+        open->deleteLater();
     }
     if (answer.whileOpen)
         answer.whileOpen();

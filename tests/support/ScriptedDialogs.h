@@ -34,6 +34,10 @@ public:
     // The empty text stands for Cancel.
     void chooseFolder(const QString& folder, WhileOpen whileOpen = {});
 
+    // When set, each dialog takes the activation from Kavrel's window while it is open, as a
+    // desktop's modal dialog does; the window is active again only once events run after it.
+    bool takeActivation = false;
+
     const QList<Shown>& shown() const { return history; }
     const Shown& last() const { return history.back(); }
     // Empty when every dialog was scripted and every answer used; otherwise what went wrong.

@@ -10,7 +10,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QTextStream>
 
 using namespace StoreLayout;
@@ -104,8 +103,8 @@ std::optional<QString> startGameFromCommandLine(const GameEntry& game, const Set
     const QString dosBoxPath = store.GetSetting(LocationSection, DosBox, {});
     const bool autoExit =
         toBoolean(store.GetSetting(OptionsSection, GExit, QStringLiteral("True"))).value_or(true);
-    // The emulator given a missing program waits with an error instead of closing.
-    if (QFileInfo(game.GPath).isFile() && starter.Shell(launchCommand(game, dosBoxPath, autoExit)))
+    const QString whyNot = startGame(game, dosBoxPath, autoExit, starter);
+    if (whyNot.isEmpty())
         return std::nullopt;
-    return QStringLiteral("Could not execute ") + game.GPath;
+    return QStringLiteral("Could not execute ") + game.GPath + u'\n' + whyNot;
 }

@@ -81,7 +81,7 @@ QString KavrelFixture::writePicture(const QString& name, QSize size, QColor colo
 Hoofdscherm& KavrelFixture::start() {
     settings = SettingsStore::openIniFile(storePath());
     kavrel = std::make_unique<Hoofdscherm>(
-        PlatformServices{*settings, dialogs, *starterInUse, appFolder(), [this] {
+        PlatformServices{*settings, dialogs, starter, appFolder(), [this] {
                              ++endProgramCalls;
                          }});
     kavrel->activateWindow();

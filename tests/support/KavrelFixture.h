@@ -62,17 +62,12 @@ public:
     GameEntry storedGame(int n) const;
     QByteArray storeFileBytes() const;
 
-    // The window starts programs through `starter` unless a test hands it another one (the
-    // desktop's own, to start real programs) before the start.
-    void useStarter(ProgramStarter& other) { starterInUse = &other; }
-
     ScriptedDialogs dialogs;
     RecordingStarter starter;
     int endProgramCalls = 0;
 
 private:
     QTemporaryDir folder;
-    ProgramStarter* starterInUse = &starter;
     std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<Hoofdscherm> kavrel;
 };

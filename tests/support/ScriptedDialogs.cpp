@@ -5,26 +5,15 @@
 
 namespace {
 
+const char* const kindNames[] = {"open-file dialog", "input box", "message box", "folder picker"};
+
 QString kindName(ScriptedDialogs::Kind kind) {
-    switch (kind) {
-    case ScriptedDialogs::Kind::OpenFile:
-        return QStringLiteral("open-file dialog");
-    case ScriptedDialogs::Kind::InputBox:
-        return QStringLiteral("input box");
-    case ScriptedDialogs::Kind::MsgBox:
-        return QStringLiteral("message box");
-    case ScriptedDialogs::Kind::Folder:
-        return QStringLiteral("folder picker");
-    }
-    return {};
+    return QString::fromLatin1(kindNames[int(kind)]);
 }
 
 QString describe(const ScriptedDialogs::Shown& shown) {
-    if (shown.kind == ScriptedDialogs::Kind::OpenFile)
-        return QStringLiteral("open-file dialog (folder \"%1\", file \"%2\", filter \"%3\")")
-            .arg(shown.request.initDir, shown.request.fileName, shown.request.filter);
-    return QStringLiteral("%1 \"%2\" / \"%3\"")
-        .arg(kindName(shown.kind), shown.title, shown.prompt);
+    return QStringLiteral("%1 \"%2\" / \"%3\" (%4)")
+        .arg(kindName(shown.kind), shown.title, shown.prompt, pickerSettings(shown.request));
 }
 
 } // namespace

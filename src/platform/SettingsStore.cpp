@@ -117,6 +117,10 @@ QStringList SettingsStore::sections() const {
     return reader->childGroups();
 }
 
+bool SettingsStore::readHolds(const QString& section, const QString& key) const {
+    return reader->contains(settingsKey(section, key));
+}
+
 void SettingsStore::commit() {
     if (pending.isEmpty() || !keepMisreadFile())
         return;

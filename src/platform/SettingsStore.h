@@ -48,8 +48,9 @@ public:
     void setReadCheck(std::function<bool(const SettingsStore&)> check) {
         readCheck = std::move(check);
     }
-    // The top-level sections the reader saw.
+    // The top-level sections the reader saw, and whether it saw a key, leaving writes aside.
     QStringList sections() const;
+    bool readHolds(const QString& section, const QString& key) const;
     // Where the store lives, for messages.
     QString location() const;
 

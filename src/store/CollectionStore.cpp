@@ -48,7 +48,5 @@ void writeGameTable(SettingsStore& store, const GameTable& table) {
 
 bool gameCountReadable(const SettingsStore& store) {
     static const QRegularExpression gameSection(QStringLiteral("^Game\\d{4}$"));
-    if (store.sections().filter(gameSection).isEmpty())
-        return true;
-    return toInteger(store.GetSetting(GamesSection, Count, {})).has_value();
+    return store.sections().filter(gameSection).isEmpty() || store.readHolds(GamesSection, Count);
 }

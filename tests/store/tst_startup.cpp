@@ -1,8 +1,10 @@
 // Start-up: the window that comes up for an empty store, for a stored collection, and for
 // stores that hold what Kavrel itself never writes or that were not read as they stand.
 #include "KavrelFixture.h"
+#include "platform/PictureLoading.h"
 #include "store/StoreLayout.h"
 #include "window/GameList.h"
+#include "window/PictureBox.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -54,6 +56,7 @@ void StartupTest::theLastGameIsSelectedWhenItIsInTheCollection() {
     QCOMPARE(kavrel.listEntries(), QStringLiteral("Zebra,Alpha,Moon").split(u','));
     QCOMPARE(window.windowTitle(), QStringLiteral("Kavrel (Game %1 of 3)").arg(shown + 1));
     QCOMPARE(kavrel.optType(1)->isChecked(), shown == 2);
+    QCOMPARE(kavrel.find<QWidget>(QStringLiteral("KnopVorige"))->isEnabled(), shown > 0);
     QCOMPARE(kavrel.storedGame(1), game(QStringLiteral("Zebra")));
     VERIFY_DIALOGS(kavrel.dialogs);
 }
@@ -64,11 +67,20 @@ void StartupTest::storesKavrelNeverWroteLoadWhatTheyCan() {
     kavrel.seed(QStringLiteral("Games"), QStringLiteral("Count"), QStringLiteral("3"));
     kavrel.seed(QStringLiteral("Game0001"), QStringLiteral("GType"), QStringLiteral("0"));
     kavrel.seed(QStringLiteral("Game0002"), QStringLiteral("GType"), QStringLiteral("true"));
+    kavrel.seed(QStringLiteral("Options"), QStringLiteral("GExit"), QStringLiteral("0"));
     QCOMPARE(kavrel.start().games().count(), 3);
-    for (const auto& [n, type] : {std::pair(1, "False"), {2, "True"}, {3, "True"}})
-        QCOMPARE(kavrel.onDisk(GameKey(n), QStringLiteral("GType")), QString::fromLatin1(type));
+    QVERIFY(!kavrel.find<QCheckBox>(QStringLiteral("ExitCheck"))->isChecked());
+    QVERIFY(!kavrel.action(QStringLiteral("mnuExitOption"))->isChecked());
+    for (const auto& [n, type] : {std::pair(GameKey(1) + QStringLiteral("/GType"), "False"),
+                                  {GameKey(2) + QStringLiteral("/GType"), "True"},
+                                  {GameKey(3) + QStringLiteral("/GType"), "True"},
+                                  {QStringLiteral("Options/GExit"), "False"}})
+        QCOMPARE(kavrel.onDisk(n.section(u'/', 0, 0), n.section(u'/', 1)),
+                 QString::fromLatin1(type));
     kavrel.seed(QStringLiteral("Games"), QStringLiteral("Count"), QStringLiteral("-2"));
     QVERIFY(kavrel.restart().helpShown());
+    QCOMPARE(kavrel.find<PictureBox>(QStringLiteral("Picture1"))->picture(),
+             *LoadPicture(kavrel.appFolder() + QStringLiteral("/Default.bmp")));
     QVERIFY(!kavrel.action(QStringLiteral("MnuBestandVerwijderen"))->isEnabled());
 }
 

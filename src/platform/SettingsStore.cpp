@@ -1,9 +1,13 @@
 #include "platform/SettingsStore.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <QStringDecoder>
 #include <QStringList>
+#include <QStringTokenizer>
+#include <QUrl>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -71,10 +75,8 @@ QString SettingsStore::location() const {
 QString SettingsStore::GetSetting(const QString& section, const QString& key,
                                   const QString& defaultValue) const {
     const QString wanted = settingsKey(section, key);
-    for (auto change = pending.rbegin(); change != pending.rend(); ++change) {
-        if (change->key == wanted)
-            return change->value.value_or(defaultValue);
-    }
+    if (const auto change = pending.constFind(wanted); change != pending.constEnd())
+        return change->value_or(defaultValue);
     const QVariant value = reader->value(wanted);
     if (!value.isValid())
         return defaultValue;
@@ -94,26 +96,47 @@ void SettingsStore::DeleteSetting(const QString& section, const QString& key) {
 
 void SettingsStore::record(const QString& section, const QString& key,
                            std::optional<QString> value) {
-    pending.push_back({settingsKey(section, key), std::move(value)});
+    const QString wanted = settingsKey(section, key);
+    if (matchesStored(wanted, value))
+        pending.remove(wanted);
+    else
+        pending.insert(wanted, std::move(value));
     if (openBatches == 0)
         commit();
 }
 
+bool SettingsStore::matchesStored(const QString& key, const std::optional<QString>& value) const {
+    const QVariant stored = reader->value(key);
+    if (!value)
+        return !stored.isValid();
+    // A list or any other form is rewritten as the text it reads as.
+    return stored.typeId() == QMetaType::QString && stored.toString() == *value;
+}
+
+QStringList SettingsStore::sections() const {
+    return reader->childGroups();
+}
+
+bool SettingsStore::readHolds(const QString& section, const QString& key) const {
+    return reader->contains(settingsKey(section, key));
+}
+
 void SettingsStore::commit() {
-    if (pending.empty())
+    if (pending.isEmpty() || !keepMisreadFile())
         return;
     // A fresh QSettings per commit: its status tells about this commit alone, while the cache
     // behind it is shared with the reader.
     const std::unique_ptr<QSettings> writer = makeSettings();
-    for (const PendingChange& change : pending) {
-        if (change.value)
-            writer->setValue(change.key, *change.value);
+    for (auto change = pending.cbegin(); change != pending.cend(); ++change) {
+        if (change.value())
+            writer->setValue(change.key(), *change.value());
         else
-            writer->remove(change.key);
+            writer->remove(change.key());
     }
     pending.clear();
     writer->sync();
-    if (writer->status() != QSettings::NoError) {
+    // A format error tells about what was read, not about this write.
+    if (writer->status() == QSettings::AccessError) {
         if (reportFailure)
             reportFailure(refusalReason());
         return;
@@ -126,12 +149,74 @@ void SettingsStore::commit() {
 #endif
 }
 
+// The first write of a run replaces the file with what was read; a file that was not read as it
+// stands is kept aside first. Returns false when that copy cannot be made: nothing is written then.
+bool SettingsStore::keepMisreadFile() {
+    if (readChecked || !isFile)
+        return true;
+    QFile file(location());
+    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly)) {
+        readChecked = true;
+        return true;
+    }
+    if (readAsItStands(file.readAll()) && (!readCheck || readCheck(*this))) {
+        readChecked = true;
+        return true;
+    }
+    const QString copy = location() + QStringLiteral(".unreadable-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString shown = QDir::toNativeSeparators(location());
+    if (!QFile::copy(location(), copy)) {
+        if (reportFailure)
+            reportFailure(QStringLiteral("The file %1 was not read correctly and cannot be copied "
+                                         "aside, so it is left as it is.")
+                              .arg(shown));
+        return false;
+    }
+    readChecked = true;
+    if (reportNotice)
+        reportNotice(QStringLiteral("Part of the file %1 could not be read. It has been kept "
+                                    "unchanged as %2; Kavrel goes on with what it could read.")
+                         .arg(shown, QDir::toNativeSeparators(copy)));
+    return true;
+}
+
+// The file is UTF-8 text, and every section in it that holds a line with a value was seen.
+bool SettingsStore::readAsItStands(const QByteArray& bytes) const {
+    if (bytes.contains('\0'))
+        return false;
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(bytes);
+    if (utf8.hasError())
+        return false;
+    const QStringList seen = reader->childGroups();
+    QString section;
+    for (QStringView line : QStringTokenizer(text, u'\n')) {
+        line = line.trimmed();
+        if (line.startsWith(u'[') && line.contains(u']')) {
+            section = line.mid(1, line.indexOf(u']') - 1).toString();
+            section = section.section(u'/', 0, 0).section(u'\\', 0, 0);
+            if (section.contains(u'%'))
+                section = QUrl::fromPercentEncoding(section.toUtf8());
+            if (section.compare(u"General", Qt::CaseInsensitive) == 0)
+                section.clear();
+        } else if (!section.isEmpty() && line.contains(u'=') && !line.startsWith(u';') &&
+                   !seen.contains(section)) {
+            return false;
+        }
+    }
+    return true;
+}
+
 QString SettingsStore::refusalReason() const {
     if (!isFile)
         return QStringLiteral("The settings in %1 cannot be written.").arg(location());
     const QFileInfo file(location());
     const QFileInfo folder(file.absolutePath());
-    if (!folder.exists())
+    if (file.isDir())
+        return QStringLiteral("The settings file %1 is a folder; Kavrel needs a file there.")
+            .arg(QDir::toNativeSeparators(file.absoluteFilePath()));
+    if (!folder.isDir())
         return QStringLiteral("The folder %1 cannot be created.")
             .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
     if (file.exists() && !file.isWritable())

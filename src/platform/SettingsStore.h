@@ -1,10 +1,11 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
-#include <vector>
 
 class QSettings;
 
@@ -13,7 +14,13 @@ class QSettings;
 // Writes are collected while a Batch is open and reach the disk together, in one atomic and
 // flushed step, when the outermost Batch closes. Every command opens one, so a crash or a power
 // loss can never leave half of a command in the store, and nothing of a command is written while
-// one of its dialogs is open. A write outside any Batch is committed at once.
+// one of its dialogs is open. A write outside any Batch is committed at once. A write that leaves
+// a value as the file already holds it is no change: a command that changes nothing touches no
+// file.
+//
+// Before the first write of a run, a store file that was not read the way it stands (a section
+// the reader never saw, bytes that are no text, or a failed content check) is copied aside,
+// unchanged, as "<file>.unreadable-<date>-<time>", so that nothing it held is ever lost.
 class SettingsStore {
 public:
     // Called with a reason each time the store refuses to keep what was written.
@@ -35,6 +42,15 @@ public:
     void DeleteSetting(const QString& section, const QString& key);
 
     void setFailureReporter(FailureReporter reporter) { reportFailure = std::move(reporter); }
+    // Called once with a notice when the file was copied aside before a write.
+    void setNoticeReporter(FailureReporter reporter) { reportNotice = std::move(reporter); }
+    // An extra test of what was read, made with the file check before the first write.
+    void setReadCheck(std::function<bool(const SettingsStore&)> check) {
+        readCheck = std::move(check);
+    }
+    // The top-level sections the reader saw, and whether it saw a key, leaving writes aside.
+    QStringList sections() const;
+    bool readHolds(const QString& section, const QString& key) const;
     // Where the store lives, for messages.
     QString location() const;
 
@@ -54,19 +70,21 @@ private:
     using SettingsFactory = std::function<std::unique_ptr<QSettings>()>;
     explicit SettingsStore(SettingsFactory factory, bool isFile);
 
-    struct PendingChange {
-        QString key;                  // "section/key"
-        std::optional<QString> value; // nothing: delete the key
-    };
-
     void record(const QString& section, const QString& key, std::optional<QString> value);
+    bool matchesStored(const QString& key, const std::optional<QString>& value) const;
     void commit();
+    bool keepMisreadFile();
+    bool readAsItStands(const QByteArray& bytes) const;
     QString refusalReason() const;
 
     SettingsFactory makeSettings;
     std::unique_ptr<QSettings> reader;
     bool isFile;
     int openBatches = 0;
-    std::vector<PendingChange> pending;
+    // "section/key" to its new value; nothing: delete the key.
+    QHash<QString, std::optional<QString>> pending;
+    bool readChecked = false;
     FailureReporter reportFailure;
+    FailureReporter reportNotice;
+    std::function<bool(const SettingsStore&)> readCheck;
 };

@@ -4,6 +4,7 @@
 #include "platform/ValueConversion.h"
 #include "store/StoreLayout.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 
 using namespace StoreLayout;
@@ -43,4 +44,9 @@ void writeGame(SettingsStore& store, int n, const GameEntry& game) {
 void writeGameTable(SettingsStore& store, const GameTable& table) {
     for (int n = 1; n <= table.count(); ++n)
         writeGame(store, n, table[n]);
+}
+
+bool gameCountReadable(const SettingsStore& store) {
+    static const QRegularExpression gameSection(QStringLiteral("^Game\\d{4}$"));
+    return store.sections().filter(gameSection).isEmpty() || store.readHolds(GamesSection, Count);
 }

@@ -16,3 +16,7 @@ GameTable readGameTable(SettingsStore& store);
 void writeGame(SettingsStore& store, int n, const GameEntry& game);
 // Writes every game, 1 to count, so that the stored numbering follows the table.
 void writeGameTable(SettingsStore& store, const GameTable& table);
+
+// False when the store holds game sections but its reader saw no "Games"/"Count": the file was
+// not read the way it stands.
+bool gameCountReadable(const SettingsStore& store);

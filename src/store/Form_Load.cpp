@@ -22,6 +22,7 @@
 using namespace StoreLayout;
 
 void Hoofdscherm::Form_Load() {
+    platform.store.setReadCheck(gameCountReadable);
     SettingsStore::Batch batch(platform.store);
     SelectionBusy = true;
 

@@ -25,6 +25,9 @@ Hoofdscherm::Hoofdscherm(PlatformServices services)
     connectHandlers();
     platform.store.setFailureReporter(
         [this](const QString& reason) { reportStoreFailure(reason); });
+    platform.store.setNoticeReporter([this](const QString& notice) {
+        platform.dialogs.MsgBox(notice, MsgBoxStyle::Exclamation, QStringLiteral("Kavrel"));
+    });
     // Key preview: the window sees every key of its controls before they do.
     qApp->installEventFilter(this);
     Form_Load();
@@ -33,6 +36,7 @@ Hoofdscherm::Hoofdscherm(PlatformServices services)
 Hoofdscherm::~Hoofdscherm() {
     qApp->removeEventFilter(this);
     platform.store.setFailureReporter({});
+    platform.store.setNoticeReporter({});
 }
 
 void Hoofdscherm::connectHandlers() {

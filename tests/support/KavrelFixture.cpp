@@ -11,11 +11,28 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QRadioButton>
 #include <QSettings>
 #include <QTest>
 #include <QUuid>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
+
+QString fileVersion(const QString& path) {
+#ifdef Q_OS_UNIX
+    // The store is replaced by a rename, so a new version is a new inode.
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return {};
+    return QStringLiteral("%1.%2").arg(info.st_ino).arg(info.st_mtim.tv_nsec);
+#else
+    return QFileInfo(path).lastModified().toString(Qt::ISODateWithMs);
+#endif
+}
 
 KavrelFixture::KavrelFixture() {
     QDir(folder.path()).mkpath(QStringLiteral("app"));

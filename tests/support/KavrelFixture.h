@@ -15,6 +15,10 @@
 class GameList;
 class QRadioButton;
 
+// Which version of a file is on disk: changes with every replacement of the file, so a test can
+// tell whether anything was written.
+QString fileVersion(const QString& path);
+
 // One Kavrel of a test's own: its store and program folder in a temporary folder, scripted
 // dialogs and a recording program starter.
 class KavrelFixture {

@@ -43,6 +43,8 @@ private Q_SLOTS:
     void verbsEndAtOnceAndOnlyReadTheStore_data() {
         QTest::addColumn<Verb>("verb");
         QTest::newRow("help") << Verb{u"--help"_s, 0, u"--play <title>"_s, {}};
+        QTest::newRow("version") << Verb{u"--version"_s, 0, u"Kavrel "_s, {}};
+        QTest::newRow("stray") << Verb{u"Bravo"_s, 1, u"Unexpected argument: Bravo"_s, {}};
         QTest::newRow("unknown") << Verb{u"--bogus"_s, 1, u"bogus"_s, {}};
         QTest::newRow("play") << Verb{u"--play|Bravo"_s, 0, {}, files.path(u"bravo.com"_s)};
         QTest::newRow("exact title") << Verb{u"--play|bravo"_s, 1, u"\"bravo\""_s, {}};

@@ -31,10 +31,12 @@ private Q_SLOTS:
         VERIFY_DIALOGS(dialogs);
     }
 
-    // A description's own list of patterns gives way to the dialog's; ";" separates patterns.
+    // A description's own list of patterns at its end gives way to the dialog's; ";" separates
+    // patterns.
     void filtersBecomeNameFilters() {
-        QCOMPARE(nameFilters(u"Executable File (*.com;*.exe) |*.com;*.exe|All files |*"_s),
-                 QStringList({u"Executable File (*.com *.exe)"_s, u"All files (*)"_s}));
+        QCOMPARE(
+            nameFilters(u"Executable File (*.com;*.exe) |*.com;*.exe|Saves (old) games |*.sav"_s),
+            QStringList({u"Executable File (*.com *.exe)"_s, u"Saves (old) games (*.sav)"_s}));
         QCOMPARE(nameFilters({}), QStringList());
     }
 

@@ -8,7 +8,6 @@
 #include "window/GameList.h"
 
 #include <QCheckBox>
-#include <QPushButton>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -18,164 +17,146 @@ static QString contentOf(const QString& path) {
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+// A game's program (one ending in ".COM" is a DOS game's), the DOSBox location stored, the search
+// path, what starts (the program and its arguments), and what the box says after "Could not
+// execute".
+using Case = std::tuple<QString, QString, QString, QStringList, QString>;
+
 class LaunchTest : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
-    void locationsAndAutoExitAreStoredAsChosen();
-    void startsEachGameItsOwnWayOrSaysWhy_data();
-    void startsEachGameItsOwnWayOrSaysWhy();
-
-private:
     // Games and the programs Play looks for, with blanks and letters beyond ASCII in every path.
     KavrelFixture shelf;
     const QString record = shelf.path(u"dos game/OUT.TXT"_s);
-    ProcessStarter desktop;
+
+private Q_SLOTS:
+    void locationsAndAutoExitAreStoredAsChosen() {
+        KavrelFixture kavrel;
+        const QString dosBox = kavrel.writeFile(u"bin ä/dosbox"_s, "#!/bin/sh\n", true);
+        qputenv("PATH", QFile::encodeName(QFileInfo(dosBox).path()));
+        kavrel.start();
+        // Auto-exit: both places and the store agree, whichever place turns it off or on: the
+        // menu twice, the check box twice, and the menu once more, which follows the check box
+        // whatever its own mark says.
+        auto* exitCheck = kavrel.find<QCheckBox>(u"ExitCheck"_s);
+        QAction* menu = kavrel.action(u"mnuExitOption"_s);
+        for (int step = 0; step < 5; ++step) {
+            menu->setChecked(step == 4 ? false : menu->isChecked());
+            step == 2 || step == 3 ? QTest::mouseClick(exitCheck, Qt::LeftButton) : menu->trigger();
+            const bool on = step % 2 == 1;
+            QCOMPARE(std::tuple(kavrel.window().autoExit(), exitCheck->isChecked(),
+                                menu->isChecked(), kavrel.onDisk(u"Options"_s, u"GExit"_s)),
+                     std::tuple(on, on, on, std::optional(on ? u"True"_s : u"False"_s)));
+        }
+        // With none located, a cancel keeps the auto-exit check box while a DOSBox is on the
+        // search path, and disables it, not the menu item, once there is none. It stays disabled
+        // for the run: a DOSBox chosen later does not bring it back, and a cancel then keeps it.
+        // The games folder is kept as the picker gives it, nothing added or cut; a cancel keeps it.
+        const QString folder = kavrel.path(u"dos games"_s) + u'/';
+        for (int pick = 0; pick <= 3; ++pick) {
+            kavrel.dialogs.chooseFolder(pick == 0 ? folder : QString());
+            kavrel.action(u"mnuKavrelFolder"_s)->trigger();
+            QCOMPARE(kavrel.onDisk(u"Location"_s, u"DosGames"_s), folder);
+            pick == 2 ? kavrel.dialogs.chooseFile(dosBox) : kavrel.dialogs.cancelFile();
+            kavrel.action(u"mnuLocateDOSBox"_s)->trigger();
+            QVERIFY(exitCheck->isEnabled() == (pick == 0) && menu->isEnabled());
+            QCOMPARE(kavrel.onDisk(u"Location"_s, u"DosBox"_s),
+                     pick < 2 ? std::nullopt : std::optional(dosBox));
+            qputenv("PATH", QFile::encodeName(kavrel.path(u"nothing"_s)));
+        }
+        // No folder or name preset: the picker opens as its last use left it.
+        QCOMPARE(pickerSettings(kavrel.dialogs.last().request),
+                 pickerSettings({{}, dosBox, PickerFilters::DosBox, u"exe"_s, 0x281000}));
+        VERIFY_DIALOGS(kavrel.dialogs);
+    }
+
+    void startsEachGameItsOwnWayOrSaysWhy_data() {
+        QTest::addColumn<Case>("game");
+        const auto row = [](const char* name, const Case& game) {
+            QTest::newRow(name) << game;
+        };
+        // Stand-ins write down the folder they run in, the name they were started by and each
+        // argument, a line each.
+        const QByteArray recorder = "#!/bin/sh\n{ pwd; printf '%s\\n' \"$0\" \"$@\"; } > '" +
+                                    QFile::encodeName(record) + "'\n";
+        const QString dosBox = shelf.writeFile(u"bin ä/dosbox"_s, recorder, true);
+        const QString wine = shelf.writeFile(u"bin ö/wine"_s, recorder, true);
+        const QString emu = shelf.writeFile(u"emu ü/dos box"_s, recorder, true);
+        const QString dos = shelf.writeFile(u"spiele ü/DIG IT.COM"_s, "\xCD\x20");
+        const QString exe = shelf.writeFile(u"win é/GAME ONE.EXE"_s, "MZ\x90");
+        const QString bat = shelf.writeFile(u"win é/SET UP.BAT"_s, "@echo off\r\n");
+        const QString broken = shelf.writeFile(u"native é/broken"_s, "#!/nowhere/sh\n", true);
+        const QString text = shelf.writeFile(u"native é/read me.txt"_s, "not a program\n");
+        const QString gone = shelf.path(u"gone/GAME.COM"_s), exit = u"-exit"_s;
+        const QString wineDir = QFileInfo(wine).path(), dosBoxDir = QFileInfo(dosBox).path();
+        const QString both = dosBoxDir + u':' + wineDir;
+        row("DOS, DOSBox located, auto-exit off", {dos, emu, both, {emu, dos}, {}});
+        row("DOS, none located", {dos, {}, both, {dosBox, dos, exit}, {}});
+        row("DOS, located one gone", {dos, gone, both, {dosBox, dos, exit}, {}});
+        row("DOS, no DOSBox", {dos, {}, wineDir, {}, u"DOSBox was not found"_s});
+        row("Windows", {exe, emu, both, {wine, exe}, {}});
+        row("batch file", {bat, emu, both, {wine, u"cmd"_s, u"/c"_s, u"SET UP.BAT"_s}, {}});
+        row("no Wine", {exe, emu, dosBoxDir, {}, u"Wine is needed"_s});
+        row("no program", {text, emu, both, {}, u"The file is not a program"_s});
+        row("missing game", {gone, emu, both, {}, u"The game's program file does not exist"_s});
+        row("start refused", {broken, emu, both, {broken}, broken + u" could not be started"_s});
+        // The real DOSBox, without a screen, a sound card or the user's settings, runs a DOS
+        // program that creates OUT.TXT in its folder and writes "OK" into it (int 21h 3Ch create,
+        // 40h write, 3Eh close, 4Ch exit). With auto-exit it closes, and the DOSBox located adds
+        // its word; it gives up after half a minute, so that nothing outlives the test.
+        const QByteArray code =
+            QByteArray::fromHex("b43c31c9ba2001cd21721089c3b440b90200ba2801cd21b4"
+                                "3ecd21b8004ccd214f55542e545854004f4b");
+        const QString writer = shelf.writeFile(u"dos game/WRITER.COM"_s, code);
+        const QString closer = shelf.writeFile(
+            u"dos game/dos box"_s,
+            "#!/bin/sh\nD=${0%/*}; HOME=$D SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "
+            "/usr/bin/timeout "
+            "-s KILL 30 /usr/bin/dosbox \"$@\" && echo ' closed' >>\"$D/OUT.TXT\"\n",
+            true);
+        if (QFileInfo::exists(u"/usr/bin/dosbox"_s))
+            row("real DOSBox", {writer, closer, {}, {closer, writer, exit}, {}});
+    }
+
+    void startsEachGameItsOwnWayOrSaysWhy() {
+        QFETCH(Case, game);
+        const auto& [program, located, path, starts, why] = game;
+        qputenv("PATH", QFile::encodeName(path));
+        QFile::remove(record);
+        KavrelFixture kavrel;
+        ProcessStarter desktop;
+        // A DOS game runs in DOSBox, minimised, in Kavrel's folder; the others in their own.
+        const bool dos = program.endsWith(u".COM"_s);
+        const QString folder = dos ? QString() : QFileInfo(program).path();
+        kavrel.seed(u"Location"_s, u"DosBox"_s, located);
+        kavrel.seed(u"Options"_s, u"GExit"_s, starts.contains(u"-exit"_s) ? u"True"_s : u"False"_s);
+        kavrel.seedGames({GameEntry{program, {}, {}, u"Game"_s, dos}});
+        kavrel.starter.passTo = &desktop;
+        kavrel.start();
+        if (!why.isEmpty())
+            kavrel.dialogs.acknowledge();
+        // With no entry selected nothing plays.
+        QTest::mouseClick(kavrel.find<QWidget>(u"KnopSpelen"_s), Qt::LeftButton);
+        kavrel.list()->setListIndex(-1);
+        kavrel.action(u"MnuBestandOpen"_s)->trigger();
+        const ProgramStart start{starts.value(0), starts.mid(1), folder,
+                                 dos ? WindowStyle::Minimized : WindowStyle::Normal};
+        QCOMPARE(kavrel.starter.starts, starts.isEmpty() ? QList<ProgramStart>() : QList{start});
+        const QString ran =
+            program.endsWith(u"WRITER.COM"_s)
+                ? u"OK closed"_s
+                : (QStringList{dos ? QDir::currentPath() : folder} + starts).join(u'\n');
+        QTRY_COMPARE_WITH_TIMEOUT(contentOf(record), why.isEmpty() ? ran + u'\n' : QString(),
+                                  20000);
+        // The box names the game's program, and says why in its second line.
+        const ScriptedDialogs::Shown box = kavrel.dialogs.shown().value(0);
+        QVERIFY2(why.isEmpty() ||
+                     (box.title == u"Execute Error"_s && box.style == MsgBoxStyle::Critical &&
+                      box.prompt.startsWith(u"Could not execute "_s + program + u'\n' + why)),
+                 qPrintable(box.prompt));
+        VERIFY_DIALOGS(kavrel.dialogs);
+    }
 };
-
-void LaunchTest::locationsAndAutoExitAreStoredAsChosen() {
-    KavrelFixture kavrel;
-    const QString dosBox = kavrel.writeFile(u"bin ä/dosbox"_s, "#!/bin/sh\n", true);
-    qputenv("PATH", QFile::encodeName(QFileInfo(dosBox).path()));
-    kavrel.start();
-
-    // The games folder is kept as the picker gives it, nothing added or cut; a cancel keeps it.
-    const QString folder = kavrel.path(u"dos games"_s) + u'/';
-    for (const QString& pick : {folder, QString()}) {
-        kavrel.dialogs.chooseFolder(pick);
-        kavrel.action(u"mnuKavrelFolder"_s)->trigger();
-        QCOMPARE(kavrel.onDisk(u"Location"_s, u"DosGames"_s), folder);
-    }
-
-    // With none located, a cancel keeps the auto-exit check box while a DOSBox is on the search
-    // path, and disables it, not the menu item, once there is none. It stays disabled for the
-    // run: a DOSBox chosen later does not bring it back, and a cancel then keeps it.
-    auto* exitCheck = kavrel.find<QCheckBox>(u"ExitCheck"_s);
-    QAction* menu = kavrel.action(u"mnuExitOption"_s);
-    for (int pick = 0; pick <= 3; ++pick) {
-        pick == 2 ? kavrel.dialogs.chooseFile(dosBox) : kavrel.dialogs.cancelFile();
-        kavrel.action(u"mnuLocateDOSBox"_s)->trigger();
-        QVERIFY(exitCheck->isEnabled() == (pick == 0) && menu->isEnabled());
-        QCOMPARE(kavrel.onDisk(u"Location"_s, u"DosBox"_s),
-                 pick < 2 ? std::nullopt : std::optional(dosBox));
-        qputenv("PATH", QFile::encodeName(kavrel.path(u"nothing"_s)));
-    }
-    // No folder or name preset: the picker opens as its last use left it.
-    QCOMPARE(pickerSettings(kavrel.dialogs.last().request),
-             pickerSettings({{}, dosBox, PickerFilters::DosBox, u"exe"_s, 0x281000}));
-
-    // The next start brings the check box back.
-    kavrel.restart();
-    exitCheck = kavrel.find<QCheckBox>(u"ExitCheck"_s);
-    QVERIFY(exitCheck->isEnabled() && exitCheck->isChecked());
-
-    // Auto-exit: both places and the store agree, whichever place turns it off or on: the menu
-    // twice, the check box twice, and the menu once more, which follows the check box whatever
-    // its own mark says.
-    menu = kavrel.action(u"mnuExitOption"_s);
-    for (int step = 0; step < 5; ++step) {
-        menu->setChecked(step == 4 ? false : menu->isChecked());
-        step == 2 || step == 3 ? QTest::mouseClick(exitCheck, Qt::LeftButton) : menu->trigger();
-        const bool on = step % 2 == 1;
-        QCOMPARE(std::tuple(kavrel.window().autoExit(), exitCheck->isChecked(), menu->isChecked(),
-                            kavrel.onDisk(u"Options"_s, u"GExit"_s)),
-                 std::tuple(on, on, on, std::optional(on ? u"True"_s : u"False"_s)));
-    }
-    VERIFY_DIALOGS(kavrel.dialogs);
-}
-
-void LaunchTest::startsEachGameItsOwnWayOrSaysWhy_data() {
-    QTest::addColumn<QString>("program"); // one ending in ".COM" is a DOS game's
-    QTest::addColumn<QString>("located"); // the DOSBox location stored
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QStringList>("starts"); // the program and its arguments
-    QTest::addColumn<QString>("why");        // what the box says after "Could not execute"
-    const auto row = [](const char* name, const QString& program, const QString& located,
-                        const QString& path, const QStringList& starts, const QString& why = {}) {
-        QTest::newRow(name) << program << located << path << starts << why;
-    };
-    // Stand-ins write down the folder they run in, the name they were started by and each
-    // argument, a line each.
-    const QByteArray recorder =
-        "#!/bin/sh\n{ pwd; printf '%s\\n' \"$0\" \"$@\"; } > '" + QFile::encodeName(record) + "'\n";
-    const QString dosBox = shelf.writeFile(u"bin ä/dosbox"_s, recorder, true);
-    const QString wine = shelf.writeFile(u"bin ö/wine"_s, recorder, true);
-    const QString dos = shelf.writeFile(u"spiele ü/DIG IT.COM"_s, "\xCD\x20");
-    const QString exe = shelf.writeFile(u"win é/GAME ONE.EXE"_s, "MZ\x90");
-    const QString bat = shelf.writeFile(u"win é/SET UP.BAT"_s, "@echo off\r\n");
-    const QString native = shelf.writeFile(u"native é/play me"_s, recorder, true);
-    const QString emu = shelf.writeFile(u"emu ü/dos box"_s, recorder, true);
-    const QString broken = shelf.writeFile(u"native é/broken"_s, "#!/nowhere/sh\n", true);
-    const QString text = shelf.writeFile(u"native é/read me.txt"_s, "not a program\n");
-    const QString goneDos = shelf.path(u"gone/GAME.COM"_s);
-    const QString wineDir = QFileInfo(wine).path(), dosBoxDir = QFileInfo(dosBox).path();
-    const QString both = dosBoxDir + u':' + wineDir, exit = u"-exit"_s;
-    row("DOS, DOSBox located, auto-exit off", dos, emu, both, {emu, dos});
-    row("DOS, none located", dos, {}, both, {dosBox, dos, exit});
-    row("DOS, located one gone", dos, goneDos, both, {dosBox, dos, exit});
-    row("DOS, no DOSBox", dos, {}, wineDir, {}, u"DOSBox was not found"_s);
-    row("Windows", exe, emu, both, {wine, exe});
-    row("batch file", bat, emu, both, {wine, u"cmd"_s, u"/c"_s, u"SET UP.BAT"_s});
-    row("own program", native, emu, {}, {native});
-    row("no Wine", exe, emu, dosBoxDir, {}, u"Wine is needed"_s);
-    row("no program", text, emu, both, {}, u"The file is not a program"_s);
-    row("missing game", goneDos, emu, both, {}, u"The game's program file does not exist"_s);
-    row("start refused", broken, emu, both, {broken}, broken + u" could not be started"_s);
-    // The real DOSBox, without a screen, a sound card or the user's settings, runs a DOS program
-    // that creates OUT.TXT in its folder and writes "OK" into it (int 21h 3Ch create, 40h write,
-    // 3Eh close, 4Ch exit). With auto-exit it closes, and the DOSBox located adds its word; it
-    // gives up after half a minute, so that nothing outlives the test.
-    const QString writer = shelf.writeFile(
-        u"dos game/WRITER.COM"_s, QByteArray::fromHex("b43c31c9ba2001cd21721089c3b440b90200ba2801cd"
-                                                      "21b43ecd21b8004ccd214f55542e545854004f4b"));
-    const QByteArray closes =
-        "#!/bin/sh\nHOME=\"${0%/*}\" SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy "
-        "/usr/bin/timeout -s KILL 30 /usr/bin/dosbox \"$@\" && echo ' closed' >> '" +
-        QFile::encodeName(record) + "'\n";
-    const QString closer = shelf.writeFile(u"emu/dos box"_s, closes, true);
-    if (QFileInfo::exists(u"/usr/bin/dosbox"_s))
-        row("real DOSBox", writer, closer, {}, {closer, writer, exit});
-}
-
-void LaunchTest::startsEachGameItsOwnWayOrSaysWhy() {
-    QFETCH(QString, program);
-    QFETCH(QString, located);
-    QFETCH(QString, path);
-    QFETCH(QStringList, starts);
-    QFETCH(QString, why);
-    qputenv("PATH", QFile::encodeName(path));
-    QFile::remove(record);
-    KavrelFixture kavrel;
-    // A DOS game runs in DOSBox, minimised, in Kavrel's folder; the others in their own.
-    const bool dos = program.endsWith(u".COM"_s);
-    const ProgramStart start{starts.value(0), starts.mid(1),
-                             dos ? QString() : QFileInfo(program).path(),
-                             dos ? WindowStyle::Minimized : WindowStyle::Normal};
-    kavrel.seed(u"Location"_s, u"DosBox"_s, located);
-    kavrel.seed(u"Options"_s, u"GExit"_s,
-                !dos || starts.contains(u"-exit"_s) ? u"True"_s : u"False"_s);
-    kavrel.seedGames({GameEntry{program, {}, {}, u"Game"_s, dos}});
-    kavrel.starter.passTo = &desktop;
-    kavrel.start();
-    if (!why.isEmpty())
-        kavrel.dialogs.acknowledge();
-    // With no entry selected nothing plays.
-    QTest::mouseClick(kavrel.find<QPushButton>(u"KnopSpelen"_s), Qt::LeftButton);
-    kavrel.list()->setListIndex(-1);
-    kavrel.action(u"MnuBestandOpen"_s)->trigger();
-    QCOMPARE(kavrel.starter.starts, starts.isEmpty() ? QList<ProgramStart>() : QList{start});
-    const QString recorded =
-        (QStringList{dos ? QDir::currentPath() : start.workingFolder} + starts).join(u'\n') + u'\n';
-    const QString ran = program.endsWith(u"WRITER.COM"_s) ? u"OK closed\n"_s : recorded;
-    QTRY_COMPARE_WITH_TIMEOUT(contentOf(record), why.isEmpty() ? ran : QString(), 20000);
-    // The box names the game's program, and says why in its second line.
-    const ScriptedDialogs::Shown box = kavrel.dialogs.shown().value(0);
-    QVERIFY2(why.isEmpty() ||
-                 (box.title == u"Execute Error"_s && box.style == MsgBoxStyle::Critical &&
-                  box.prompt.startsWith(u"Could not execute "_s + program + u'\n' + why)),
-             qPrintable(box.prompt));
-    VERIFY_DIALOGS(kavrel.dialogs);
-}
 
 QTEST_MAIN(LaunchTest)
 #include "tst_launch.moc"

@@ -14,69 +14,65 @@ using Text = std::optional<QString>;
 class LoadingTest : public QObject {
     Q_OBJECT
 
-private Q_SLOTS:
-    void picturesAndTexts_data();
-    void picturesAndTexts();
+    QTemporaryDir folder;
 
-private:
     // A file the test makes, and what the two loaders are to make of it.
     void row(const char* name, const QByteArray& bytes, const Text& text, QSize picture = {}) {
         QFile file(folder.filePath(QLatin1StringView(name)));
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
         QTest::newRow(name) << file.fileName() << picture << text;
     }
-    QTemporaryDir folder;
-};
 
-void LoadingTest::picturesAndTexts_data() {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QSize>("picture"); // none: no picture
-    QTest::addColumn<Text>("text");     // nothing: no text
-    // Each format under a name that claims another one; of a huge one only the shown corner.
-    for (const char* format : {"BMP", "GIF", "JPEG", "PNG", "8000x8000 JPEG"}) {
-        const QSize size = format[0] == '8' ? QSize(8000, 8000) : QSize(40, 30);
-        const QString path = folder.filePath(u"shot %1.txt"_s.arg(size.width()));
-        QVERIFY(writePicture(path, size, QColor(10, 200, 30), format[0] == '8' ? "JPEG" : format));
-        QTest::newRow(format) << path << size.boundedTo({320, 200}) << Text();
-    }
-    const QString words = u"Kåre – naïve ✓\r\nline two"_s;
-    row("UTF-8", words.toUtf8(), words);
-    row("UTF-16 with BOM", "\xFF\xFEK\0\xE5\0r\0e\0"_ba, u"Kåre"_s);
-    row("empty", {}, QString());
-    // Tabs, form feeds and the DOS end-of-file mark are text too.
-    row("DOS frame", "\xC9\xCD\xCD\xBB\t\f\r\n\200a f\x81r \232ber\x1A",
-        u"╔══╗\t\f\r\nÇa für Über\x1A"_s);
+private Q_SLOTS:
+    void picturesAndTexts_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QSize>("picture"); // none: no picture
+        QTest::addColumn<Text>("text");     // nothing: no text
+        // Each format under a name that claims another one; of a huge one only the shown corner.
+        for (const char* format : {"BMP", "GIF", "JPEG", "PNG", "8000x8000 JPEG"}) {
+            const QSize size = format[0] == '8' ? QSize(8000, 8000) : QSize(40, 30);
+            const QString path = folder.filePath(QLatin1StringView(format) + u".txt"_s);
+            QVERIFY(writePicture(path, size, Qt::green, format[0] == '8' ? "JPEG" : format));
+            QTest::newRow(format) << path << size.boundedTo({320, 200}) << Text();
+        }
+        row("UTF-16 with BOM", "\xFF\xFEK\0\xE5\0r\0e\0"_ba, u"Kåre"_s);
+        row("empty", {}, QString());
+        // Tabs, form feeds and the DOS end-of-file mark are text too.
+        row("DOS frame", "\xC9\xCD\xCD\xBB\t\f\r\n\200a f\x81r \232ber\x1A",
+            u"╔══╗\t\f\r\nÇa für Über\x1A"_s);
 #ifndef Q_OS_WIN
-    row("German", "Gr\xF6\337e, \xC4pfel, GR\xD6\337E", u"Größe, Äpfel, GRÖßE"_s);
-    row("German capitals in a row", "Umlaute: \xC4\xD6\xDC \xE4\xF6\xFC", u"Umlaute: ÄÖÜ äöü"_s);
-    row("French", "\xC9l\xE8ve \x97 \253d\xE9j\xE0 vu\xBB, \x9Cuvre \x80",
-        u"Élève — «déjà vu», œuvre €"_s);
+        row("German", "Gr\xF6\337e, \xC4pfel, GR\xD6\337E", u"Größe, Äpfel, GRÖßE"_s);
+        row("capitals", "Umlaute: \xC4\xD6\xDC \xE4\xF6\xFC", u"Umlaute: ÄÖÜ äöü"_s);
+        row("French", "\xC9l\xE8ve \x97 \253d\xE9j\xE0 vu\xBB \x9Cuvre \x80",
+            u"Élève — «déjà vu» œuvre €"_s);
 #endif
-    // A description shows its first mebibyte, without a letter cut in two.
-    const QByteArray most(1 << 20, 'a');
-    const QString note = u"\n\n[The rest of this file, beyond its first 1 MiB, is not shown.]"_s;
-    row("1 MiB", most, QString::fromLatin1(most));
-    row("cut in a letter", most.chopped(1) + "\xC3\xA9",
-        QString::fromLatin1(most.chopped(1)) + note);
-    row("NUL", "MZ\x90\0\x03"_ba, std::nullopt);
-    row("control codes", "\x01\x02\x03\x04 abc", std::nullopt);
-    row("a bitmap in ASCII", "P1\n2 2\n1 0 0 1\n", std::nullopt, {2, 2});
-    // A missing file, a folder, a FIFO that nobody writes (opening it would wait for ever) and a
-    // device that never ends.
-    ::mkfifo(QFile::encodeName(folder.filePath(u"fifo"_s)).constData(), 0600);
-    for (const QString& path :
-         {folder.filePath(u"missing"_s), folder.path(), folder.filePath(u"fifo"_s), u"/dev/zero"_s})
-        QTest::newRow(qPrintable(path)) << path << QSize() << Text();
-}
+        // A description shows its first mebibyte, without a letter of UTF-8 cut in two.
+        const QByteArray most(1 << 20, 'a');
+        row("1 MiB", most, QString::fromLatin1(most));
+        row("cut in a letter", most.chopped(3) + "\xC3\xA9\xC3\xA9",
+            QString::fromLatin1(most.chopped(3)) + u"é"_s +
+                u"\n\n[The rest of this file, beyond its first 1 MiB, is not shown.]"_s);
+        // One NUL in a hundred bytes is too few control codes to tell, but no text holds it.
+        row("NUL", QByteArray(100, 'a') + '\0', std::nullopt);
+        row("control codes", "\x01\x02\x03\x04 abc", std::nullopt);
+        row("a bitmap in ASCII", "P1\n2 2\n1 0 0 1\n", std::nullopt, {2, 2});
+        // A missing file, a folder, a FIFO that nobody writes (opening it would wait for ever) and
+        // a device that never ends.
+        ::mkfifo(QFile::encodeName(folder.filePath(u"fifo"_s)).constData(), 0600);
+        for (const QString& path : {folder.filePath(u"missing"_s), folder.path(),
+                                    folder.filePath(u"fifo"_s), u"/dev/zero"_s})
+            QTest::newRow(qPrintable(path)) << path << QSize() << Text();
+    }
 
-void LoadingTest::picturesAndTexts() {
-    QFETCH(QString, path);
-    QFETCH(QSize, picture);
-    QFETCH(Text, text);
-    const std::optional<QImage> loaded = LoadPicture(path);
-    QCOMPARE(loaded ? loaded->size() : QSize(), picture);
-    QCOMPARE(LoadFile(path), text);
-}
+    void picturesAndTexts() {
+        QFETCH(QString, path);
+        const std::optional<QImage> loaded = LoadPicture(path);
+        QFETCH(QSize, picture);
+        QFETCH(Text, text);
+        QCOMPARE(loaded ? loaded->size() : QSize(), picture);
+        QCOMPARE(LoadFile(path), text);
+    }
+};
 
 QTEST_GUILESS_MAIN(LoadingTest)
 #include "tst_loading.moc"

@@ -44,7 +44,12 @@ void AddGameTest::addsGamesInTitleOrder() {
         QStringList titles;
         QString screenshot, description, defaultTitle, folder;
     } adds[] = {
-        {{robot, {}, {}, u"Robot"_s}, {u"Robot"_s}, noPicture, gone, u"ROBOT"_s, folderOf(robot)},
+        {{robot, {}, {}, u"Robot"_s},
+         {u"Robot"_s},
+         noPicture,
+         gone,
+         u"ROBOT"_s,
+         kavrel.path(u"games/ROBOT"_s)},
         {{root + u"X.COM"_s}, {{}}, {}, {}, u"X"_s, root.size() == 1 ? root : root.chopped(1)},
         {{aex, shot, text, u"robot"_s}, {u"Robot"_s, {}, u"robot"_s}, shot, text, {}, games},
         {{tux, {}, {}, u"Tux "_s}, {u"Tux "_s}, {}, {}, u"supertux"_s, games}};

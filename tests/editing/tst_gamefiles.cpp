@@ -100,12 +100,12 @@ void GameFilesTest::pickersOpenOnTheStoredFileOrWhereTheyWereLeft() {
     QCOMPARE(opensAt(u"MnuBewerkenBeschrijving"_s, bravoText),
              rootFolder + u'|' + kavrel.path(u"B.EXE"_s));
     kavrel.list()->setListIndex(0);
-    QCOMPARE(opensAt(u"MnuBewerkenDoel"_s, {}), folderOf(alphaExe) + u"|ALPHA.EXE"_s);
+    QCOMPARE(opensAt(u"MnuBewerkenDoel"_s, {}), kavrel.path(u"Alpha"_s) + u"|ALPHA.EXE"_s);
     QCOMPARE(opensAt(u"MnuBewerkenBeschrijving"_s, {}), rootFolder + u"|readme.txt"_s);
     QCOMPARE(opensAt(u"MnuBewerkenAfbeelding"_s, {}), rootFolder + u"|pic.gif"_s);
     VERIFY_DIALOGS(kavrel.dialogs);
     QCOMPARE(pickerSettings(kavrel.dialogs.shown()[3].request),
-             pickerSettings({folderOf(alphaExe), u"ALPHA.EXE"_s, PickerFilters::Executable,
+             pickerSettings({kavrel.path(u"Alpha"_s), u"ALPHA.EXE"_s, PickerFilters::Executable,
                              u"exe"_s, GamePickerFlags}));
     QCOMPARE(tableOf(window).last(), (GameEntry{kavrel.path(u"B.EXE"_s), {}, bravoText, u"B"_s}));
     QCOMPARE(kavrel.storedGame(2), tableOf(window).last());

@@ -27,8 +27,8 @@ void AddGameTest::addsGamesInTitleOrder() {
 
     const QString root = QDir::toNativeSeparators(QDir::rootPath());
     const QString robot = kavrel.path(u"games/ROBOT/ROBOT.EXE"_s),
-                  aex = kavrel.path(u"games/A.EX"_s);
-    const QString tux = kavrel.path(u"games/supertux"_s), gone = kavrel.path(u"gone.txt"_s);
+                  at = kavrel.path(u"games/ROBOT"_s);
+    const QString aex = kavrel.path(u"games/A.EX"_s), tux = kavrel.path(u"games/supertux"_s);
     const QString shot = kavrel.writePicture(u"games/shot.bmp"_s, QSize(4, 4), Qt::red, "BMP");
     const QString text = kavrel.writeFile(u"games/a.txt"_s, "About A.");
     const QString noPicture = kavrel.writeFile(u"games/ROBOT/shot.bmp"_s, "no picture");
@@ -44,12 +44,7 @@ void AddGameTest::addsGamesInTitleOrder() {
         QStringList titles;
         QString screenshot, description, defaultTitle, folder;
     } adds[] = {
-        {{robot, {}, {}, u"Robot"_s},
-         {u"Robot"_s},
-         noPicture,
-         gone,
-         u"ROBOT"_s,
-         kavrel.path(u"games/ROBOT"_s)},
+        {{robot, {}, {}, u"Robot"_s}, {u"Robot"_s}, noPicture, u"/no/gone.txt"_s, u"ROBOT"_s, at},
         {{root + u"X.COM"_s}, {{}}, {}, {}, u"X"_s, root.size() == 1 ? root : root.chopped(1)},
         {{aex, shot, text, u"robot"_s}, {u"Robot"_s, {}, u"robot"_s}, shot, text, {}, games},
         {{tux, {}, {}, u"Tux "_s}, {u"Tux "_s}, {}, {}, u"supertux"_s, games}};

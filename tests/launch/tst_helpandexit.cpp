@@ -33,22 +33,23 @@ void HelpAndExitTest::helpGivesWayWhenTheBoxLosesTheFocus() {
     const QString story = kavrel.writeFile(u"robot.txt"_s, "Robot's story");
     Hoofdscherm& window = kavrel.start();
     auto* rtb = kavrel.find<DescriptionBox>(u"RTB1"_s);
+    const auto helpStays = [&] {
+        QCOMPARE(rtb->toPlainText(), u"How to add a game."_s);
+    };
     // The control clicked or the command run, and the program chosen in its first picker (none:
     // Cancel), from an empty collection on. The commands hand the focus to the picture while
     // their dialog still has the activation, as on a desktop; a dialog opening ends no help.
-    const QStringList steps{u"MnuBestandNieuw"_s, u"MnuBestandNieuw ROBOT.EXE"_s,
-                            u"MnuBewerkenDoel"_s, u"RTB1"_s, u"Picture1"_s};
     kavrel.dialogs.takeActivation = true;
-    for (bool first = true; const QString& step : steps) {
+    for (bool first = true;
+         const QString& step : {u"MnuBestandNieuw"_s, u"MnuBestandNieuw ROBOT.EXE"_s,
+                                u"MnuBewerkenDoel"_s, u"RTB1"_s, u"Picture1"_s}) {
         const QString control = step.section(u' ', 0, 0), program = step.section(u' ', 1);
         // Start-up with an empty collection shows the help as the command does.
         if (!std::exchange(first, false))
             kavrel.action(u"MnuHelp"_s)->trigger();
-        QVERIFY(rtb->toPlainText() == u"How to add a game."_s && kavrel.focused() == rtb);
-        QCOMPARE(rtb->toolTip(), u"Help on how to add games to your collection"_s);
-        const auto helpStays = [&] {
-            QVERIFY(window.helpShown());
-        };
+        helpStays();
+        QVERIFY(rtb->toolTip() == u"Help on how to add games to your collection"_s &&
+                kavrel.focused() == rtb);
         if (!program.isEmpty()) {
             kavrel.dialogs.chooseFile(kavrel.writeFile(program, "x"), helpStays);
             kavrel.dialogs.type(u"Robot"_s);
@@ -66,10 +67,9 @@ void HelpAndExitTest::helpGivesWayWhenTheBoxLosesTheFocus() {
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
         VERIFY_DIALOGS(kavrel.dialogs);
-        QVERIFY(!window.helpShown());
-        QCOMPARE(rtb->toolTip(), u"Description of the current selected game"_s);
-        QCOMPARE(rtb->toPlainText(),
-                 window.games().count() ? u"Robot's story"_s : u"No description available"_s);
+        QCOMPARE(rtb->toolTip() + u'|' + rtb->toPlainText(),
+                 u"Description of the current selected game|"_s +
+                     (window.games().count() ? u"Robot's story"_s : u"No description available"_s));
     }
 }
 
@@ -89,14 +89,11 @@ void HelpAndExitTest::everyWayOutRemembersTheSelectedGameOnce() {
         Hoofdscherm& window = kavrel.restart();
         const int index = way == 1 ? -1 : 4 - way;
         kavrel.list()->setListIndex(index);
-        if (way == 0)
-            kavrel.action(u"MnuBestandAfsluiten"_s)->trigger();
-        else if (way == 1)
-            QVERIFY(window.close());
-        else
-            endDesktopSession();
-        QCOMPARE(last(), QString::number(index));
-        QCOMPARE(kavrel.endProgramCalls, way == 2 ? 3 : way + 2);
+        way == 0 ? kavrel.action(u"MnuBestandAfsluiten"_s)->trigger()
+                 : (way == 2 ? endDesktopSession() : void());
+        QVERIFY(way != 1 || window.close());
+        QVERIFY(last() == QString::number(index) &&
+                kavrel.endProgramCalls == (way == 2 ? 3 : way + 2));
         QVERIFY(QFile::remove(kavrel.storePath()));
         window.close();
         QVERIFY(!QFile::exists(kavrel.storePath()) && kavrel.endProgramCalls == way + 2);

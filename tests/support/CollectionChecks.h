@@ -3,7 +3,6 @@
 #include "KavrelFixture.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QTest>
 
 // Checks on the collection that several tests share, in forms that QCOMPARE shows in full.
@@ -30,22 +29,19 @@ inline ScriptedDialogs::WhileOpen storeUnchanged(const KavrelFixture& kavrel) {
 // the last answer.
 inline void addGame(KavrelFixture& kavrel, const QString& program, const QStringList& titles,
                     const QString& screenshot = {}, const QString& description = {}) {
-    const ScriptedDialogs::WhileOpen unchanged = storeUnchanged(kavrel);
     kavrel.dialogs.chooseFile(program);
     for (const QString& title : titles)
-        kavrel.dialogs.type(title, unchanged);
+        kavrel.dialogs.type(title, storeUnchanged(kavrel));
     for (const QString& file : {screenshot, description})
-        file.isEmpty() ? kavrel.dialogs.cancelFile(unchanged)
-                       : kavrel.dialogs.chooseFile(file, unchanged);
+        file.isEmpty() ? kavrel.dialogs.cancelFile(storeUnchanged(kavrel))
+                       : kavrel.dialogs.chooseFile(file, storeUnchanged(kavrel));
     kavrel.action(QStringLiteral("MnuBestandNieuw"))->trigger();
 }
 
-// The window's game table, to compare whole.
+// The window's game table, and sections 1 to count as they reached the disk, to compare whole.
 inline QList<GameEntry> tableOf(const Hoofdscherm& window) {
     return {window.games().begin(), window.games().end()};
 }
-
-// Sections 1 to count as they reached the disk.
 inline QList<GameEntry> storedGames(const KavrelFixture& kavrel, int count) {
     QList<GameEntry> games;
     for (int n = 1; n <= count; ++n)
@@ -53,31 +49,24 @@ inline QList<GameEntry> storedGames(const KavrelFixture& kavrel, int count) {
     return games;
 }
 
-// A file's folder as the pickers are preset with it: native, without a final separator.
-inline QString folderOf(const QString& path) {
-    return QDir::toNativeSeparators(QFileInfo(path).absolutePath());
-}
-
-// An input box as the user saw it: "title: prompt [default text]".
+// A dialog as the user saw it: "title: prompt [default text]".
 inline QString promptSeen(const ScriptedDialogs::Shown& shown) {
-    return shown.title + QStringLiteral(": ") + shown.prompt + QStringLiteral(" [") +
-           shown.defaultText + u']';
+    return QStringLiteral("%1: %2 [%3]").arg(shown.title, shown.prompt, shown.defaultText);
 }
 
 // Which of the named commands (actions) and controls (widgets) are enabled.
 inline QStringList enabledOf(const KavrelFixture& kavrel, const QStringList& names) {
     QStringList enabled;
-    for (const QString& name : names) {
-        QAction* command = kavrel.action(name);
-        if (command ? command->isEnabled() : kavrel.find<QWidget>(name)->isEnabled())
+    for (const QString& name : names)
+        if (QAction* command = kavrel.action(name);
+            command ? command->isEnabled() : kavrel.find<QWidget>(name)->isEnabled())
             enabled.append(name);
-    }
     return enabled;
 }
 
 // Lets QCOMPARE show the games that differ.
 inline char* toString(const GameEntry& game) {
-    return QTest::toString(QStringLiteral("{%1, %2, %3, \"%4\", %5}")
-                               .arg(game.GPath, game.GBmp, game.GText, game.GTitle,
-                                    game.GType ? QStringLiteral("DOS") : QStringLiteral("Win")));
+    return QTest::toString(QStringList{game.GPath, game.GBmp, game.GText, game.GTitle,
+                                       game.GType ? QStringLiteral("DOS") : QStringLiteral("Win")}
+                               .join(QStringLiteral(", ")));
 }

@@ -22,8 +22,7 @@ void DisplayTest::typeCommandsKeepExactlyOneMark() {
         {false, true, true, 0},  {true, true, false, 1}};
     for (const auto& [dos, removed, byMenu, chosen] : cases) {
         KavrelFixture kavrel;
-        const QList<GameEntry> games{{.GTitle = u"A"_s, .GType = dos}, {.GTitle = u"B"_s}};
-        kavrel.seedGames(games.first(removed ? 1 : 2), 0);
+        kavrel.seedGames(QList<GameEntry>{{.GType = dos}, {}}.first(removed ? 1 : 2), 0);
         kavrel.start();
         // The description reads in its own font.
         QCOMPARE(kavrel.find<QWidget>(u"RTB1"_s)->font().pointSizeF(), 8.5);
@@ -43,8 +42,7 @@ void DisplayTest::typeCommandsKeepExactlyOneMark() {
         QVERIFY(removed ? kavrel.storeFileBytes() == before
                         : kavrel.onDisk(u"Game0001"_s, u"GType"_s) ==
                                   (chosen ? u"False"_s : u"True"_s) &&
-                              kavrel.onDisk(u"Game0002"_s, u"GType"_s) == u"True"_s &&
-                              kavrel.restart().games()[1].GType == (chosen == 0));
+                              kavrel.onDisk(u"Game0002"_s, u"GType"_s) == u"True"_s);
     }
 }
 

@@ -53,7 +53,7 @@ int main(int argc, char* argv[]) {
         QCoreApplication::installTranslator(&qtTexts);
 
     // The store is read only once this Kavrel holds it.
-    SingleInstance instance(SettingsStore::openUserStore()->location());
+    SingleInstance instance(SettingsStore::userStoreLocation());
     if (!instance.claim()) {
         QTextStream(stderr) << QStringLiteral(
             "Kavrel is already open on this collection; its window comes to the front.\n");

@@ -34,10 +34,14 @@ void flushToDisk(const QString& path) {
 #endif
 
 QString userStorePath() {
+#ifdef Q_OS_WIN
+    return QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Kavrel");
+#else
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (base.isEmpty())
         base = QDir::homePath() + QStringLiteral("/.config");
     return base + QStringLiteral("/Kavrel/Kavrel.conf");
+#endif
 }
 
 } // namespace
@@ -47,15 +51,15 @@ std::unique_ptr<SettingsStore> SettingsStore::openUserStore() {
     // Per-user program settings of this kind have always lived under this key; a collection
     // stored there keeps working.
     return std::unique_ptr<SettingsStore>(new SettingsStore(
-        [] {
-            return std::make_unique<QSettings>(
-                QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Kavrel"),
-                QSettings::NativeFormat);
-        },
+        [] { return std::make_unique<QSettings>(userStorePath(), QSettings::NativeFormat); },
         false));
 #else
     return openIniFile(userStorePath());
 #endif
+}
+
+QString SettingsStore::userStoreLocation() {
+    return userStorePath();
 }
 
 std::unique_ptr<SettingsStore> SettingsStore::openIniFile(const QString& path) {

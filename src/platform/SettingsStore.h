@@ -29,6 +29,8 @@ public:
     // The user's own store: the INI file $XDG_CONFIG_HOME/Kavrel/Kavrel.conf on Linux, the
     // registry key HKEY_CURRENT_USER\Software\VB and VBA Program Settings\Kavrel on Windows.
     static std::unique_ptr<SettingsStore> openUserStore();
+    // Where the user's own store lives, without reading it.
+    static QString userStoreLocation();
     // A store in the given INI file.
     static std::unique_ptr<SettingsStore> openIniFile(const QString& path);
 

@@ -16,29 +16,14 @@ using namespace StoreLayout;
 
 namespace {
 
-// The games in stored order, read without writing anything back: start-up's reader puts each
-// type into its canonical form, which is a write.
-GameTable readGamesOnly(const SettingsStore& store) {
-    GameTable games;
-    const int count = readGameCount(store);
-    for (int n = 1; n <= count; ++n) {
-        const QString section = GameKey(n);
-        games.append(
-            {store.GetSetting(section, GPath, {}), store.GetSetting(section, GBmp, {}),
-             store.GetSetting(section, GText, {}), store.GetSetting(section, GTitle, {}),
-             toBoolean(store.GetSetting(section, GType, QStringLiteral("True"))).value_or(true)});
-    }
-    return games;
-}
-
 int listTitles(const SettingsStore& store, QTextStream& out) {
-    for (const GameEntry& game : readGamesOnly(store))
+    for (const GameEntry& game : readGames(store))
         out << game.GTitle << '\n';
     return 0;
 }
 
 int playTitle(const SettingsStore& store, const QString& title, const CommandLineWorld& world) {
-    const GameTable games = readGamesOnly(store);
+    const GameTable games = readGames(store);
     const auto game = std::find_if(games.begin(), games.end(),
                                    [&](const GameEntry& entry) { return entry.GTitle == title; });
     const std::optional<QString> failure =

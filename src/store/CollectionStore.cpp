@@ -15,20 +15,23 @@ int readGameCount(const SettingsStore& store) {
     return std::clamp(count, 0, GameTable::MaxGames);
 }
 
-GameTable readGameTable(SettingsStore& store) {
+GameTable readGames(const SettingsStore& store) {
     GameTable table;
     const int count = readGameCount(store);
     for (int n = 1; n <= count; ++n) {
         const QString key = GameKey(n);
-        GameEntry game;
-        game.GPath = store.GetSetting(key, GPath, {});
-        game.GBmp = store.GetSetting(key, GBmp, {});
-        game.GText = store.GetSetting(key, GText, {});
-        game.GTitle = store.GetSetting(key, GTitle, {});
-        game.GType = toBoolean(store.GetSetting(key, GType, QStringLiteral("True"))).value_or(true);
-        store.SaveSetting(key, GType, booleanText(game.GType));
-        table.append(std::move(game));
+        table.append(
+            {store.GetSetting(key, GPath, {}), store.GetSetting(key, GBmp, {}),
+             store.GetSetting(key, GText, {}), store.GetSetting(key, GTitle, {}),
+             toBoolean(store.GetSetting(key, GType, QStringLiteral("True"))).value_or(true)});
     }
+    return table;
+}
+
+GameTable readGameTable(SettingsStore& store) {
+    GameTable table = readGames(store);
+    for (int n = 1; n <= table.count(); ++n)
+        store.SaveSetting(GameKey(n), GType, booleanText(table[n].GType));
     return table;
 }
 

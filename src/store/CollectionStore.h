@@ -8,7 +8,10 @@ class SettingsStore;
 // number, and at most as many games as the layout can hold.
 int readGameCount(const SettingsStore& store);
 
-// Reads games 1 to readGameCount() in stored order, and writes each game's type back in its
+// Reads games 1 to readGameCount() in stored order, writing nothing. Missing keys read as empty
+// texts and a DOS game.
+GameTable readGames(const SettingsStore& store);
+// Reads the games as readGames() does, and writes each game's type back in its
 // canonical form right after reading it. Missing keys read as empty texts and a DOS game.
 GameTable readGameTable(SettingsStore& store);
 

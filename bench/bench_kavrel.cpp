@@ -1,6 +1,6 @@
 // Kavrel's own work beside its floor, the least work that shows the same thing, measured in turns
 // in the same run. One line per measure: NAME kavrel_ms floor_ms ratio (medians).
-// Run by hand: build/default/bench/bench_kavrel
+// Run by hand: build/default/bench/bench_kavrel [part of the measures' names]
 #include "RecordingStarter.h"
 #include "ScriptedDialogs.h"
 #include "platform/PictureLoading.h"
@@ -32,6 +32,8 @@ namespace {
 
 QTemporaryDir workFolder;
 int copies = 0;
+// Measures whose names hold this text run; all of them when it is empty.
+QString only;
 
 QString inWork(const QString& name) {
     return workFolder.filePath(name);
@@ -52,6 +54,8 @@ double median(std::vector<double> times) {
 // Runs both sides in turns; `prepare` runs before each side, outside the timing.
 void measure(const char* name, int rounds, const std::function<void()>& kavrel,
              const std::function<void()>& floor, const std::function<void()>& prepare = {}) {
+    if (!QString::fromLatin1(name).contains(only))
+        return;
     std::vector<double> kavrelTimes;
     std::vector<double> floorTimes;
     for (int round = 0; round < rounds; ++round) {
@@ -72,7 +76,8 @@ QString title(int n) {
     return QStringLiteral("Game %1").arg(n, 5, 10, QChar(u'0'));
 }
 
-// A store as Kavrel writes it, with `count` games that all show the same picture and text.
+// A store as Kavrel writes it, with `count` games of their own programs that all show the same
+// picture and text.
 QString makeStore(int count, const QString& picture) {
     const QString file = inWork(QStringLiteral("store-%1.conf").arg(count));
     QSettings settings(file, QSettings::IniFormat);
@@ -81,7 +86,8 @@ QString makeStore(int count, const QString& picture) {
     settings.setValue(QStringLiteral("Games/Last"), QStringLiteral("0"));
     for (int n = 1; n <= count; ++n) {
         const QString section = QStringLiteral("Game%1/").arg(n, 4, 10, QChar(u'0'));
-        settings.setValue(section + QStringLiteral("GPath"), inWork(QStringLiteral("game.exe")));
+        settings.setValue(section + QStringLiteral("GPath"),
+                          inWork(QStringLiteral("games/GAME%1.EXE").arg(n)));
         settings.setValue(section + QStringLiteral("GBmp"), picture);
         settings.setValue(section + QStringLiteral("GText"), inWork(QStringLiteral("about.txt")));
         settings.setValue(section + QStringLiteral("GTitle"), title(n));
@@ -276,6 +282,8 @@ int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (argc > 1)
+        only = QString::fromLocal8Bit(argv[1]);
     writePictures();
     std::printf("# NAME kavrel_ms floor_ms ratio (medians, %d cores)\n",
                 QThread::idealThreadCount());

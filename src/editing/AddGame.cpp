@@ -60,6 +60,7 @@ void Hoofdscherm::MnuBestandNieuw_Click() {
         return;
     }
 
+    const GameTable stored = Games;
     GameEntry game;
     game.GPath = CMDialog1.FileName;
     Games.append(game);
@@ -98,7 +99,7 @@ void Hoofdscherm::MnuBestandNieuw_Click() {
     HaalBeschrijving();
     Lijst->setListIndex(added - 1);
     BubbleSort();
-    writeGameTable(platform.store, Games);
+    writeGameTable(platform.store, Games, stored);
     RefreshCaption();
     FocusPicture();
 }

@@ -31,9 +31,10 @@ void Hoofdscherm::MnuBewerkenTitel_Click() {
         }
     }
 
+    const GameTable stored = Games;
     Games[selected + 1].GTitle = answer;
     Lijst->setList(selected, answer);
     BubbleSort();
-    writeGameTable(platform.store, Games);
+    writeGameTable(platform.store, Games, stored);
     FocusPicture();
 }

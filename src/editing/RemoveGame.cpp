@@ -20,6 +20,7 @@ void Hoofdscherm::MnuBestandVerwijderen_Click() {
     if (count == 0 || !Games.contains(selected + 1))
         return;
 
+    const GameTable stored = Games;
     // The last game takes the removed game's place, so no other game changes its number before
     // the sort.
     Games[selected + 1] = Games[count];
@@ -50,7 +51,7 @@ void Hoofdscherm::MnuBestandVerwijderen_Click() {
     }
 
     BubbleSort();
-    writeGameTable(platform.store, Games);
+    writeGameTable(platform.store, Games, stored);
     RefreshCaption();
     FocusPicture();
 }

@@ -3,7 +3,9 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <QSettings>
+#include <QStringBuilder>
 #include <QStringDecoder>
 #include <QStringList>
 #include <QStringTokenizer>
@@ -17,7 +19,7 @@
 namespace {
 
 QString settingsKey(const QString& section, const QString& key) {
-    return section + u'/' + key;
+    return section % u'/' % key; // one allocation: commands build tens of thousands of keys
 }
 
 #ifdef Q_OS_UNIX
@@ -193,7 +195,9 @@ bool SettingsStore::readAsItStands(const QByteArray& bytes) const {
     const QString text = utf8.decode(bytes);
     if (utf8.hasError())
         return false;
-    const QStringList seen = reader->childGroups();
+    // A set: a collection of thousands of games has as many sections.
+    const QStringList groups = reader->childGroups();
+    const QSet<QString> seen(groups.cbegin(), groups.cend());
     QString section;
     for (QStringView line : QStringTokenizer(text, u'\n')) {
         line = line.trimmed();

@@ -35,18 +35,24 @@ GameTable readGameTable(SettingsStore& store) {
     return table;
 }
 
-void writeGame(SettingsStore& store, int n, const GameEntry& game) {
-    const QString key = GameKey(n);
-    store.SaveSetting(key, GPath, game.GPath);
-    store.SaveSetting(key, GBmp, game.GBmp);
-    store.SaveSetting(key, GText, game.GText);
-    store.SaveSetting(key, GTitle, game.GTitle);
-    store.SaveSetting(key, GType, booleanText(game.GType));
-}
-
-void writeGameTable(SettingsStore& store, const GameTable& table) {
-    for (int n = 1; n <= table.count(); ++n)
-        writeGame(store, n, table[n]);
+void writeGameTable(SettingsStore& store, const GameTable& table, const GameTable& stored) {
+    for (int n = 1; n <= table.count(); ++n) {
+        const GameEntry& game = table[n];
+        const GameEntry* was = stored.contains(n) ? &stored[n] : nullptr;
+        if (was && *was == game)
+            continue;
+        const QString key = GameKey(n);
+        const auto write = [&](const QString& name, QString GameEntry::*field) {
+            if (!was || was->*field != game.*field)
+                store.SaveSetting(key, name, game.*field);
+        };
+        write(GPath, &GameEntry::GPath);
+        write(GBmp, &GameEntry::GBmp);
+        write(GText, &GameEntry::GText);
+        write(GTitle, &GameEntry::GTitle);
+        if (!was || was->GType != game.GType)
+            store.SaveSetting(key, GType, booleanText(game.GType));
+    }
 }
 
 bool gameCountReadable(const SettingsStore& store) {

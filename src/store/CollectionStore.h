@@ -15,10 +15,10 @@ GameTable readGames(const SettingsStore& store);
 // canonical form right after reading it. Missing keys read as empty texts and a DOS game.
 GameTable readGameTable(SettingsStore& store);
 
-// Writes the five keys of game n, in the order GPath, GBmp, GText, GTitle, GType.
-void writeGame(SettingsStore& store, int n, const GameEntry& game);
-// Writes every game, 1 to count, so that the stored numbering follows the table.
-void writeGameTable(SettingsStore& store, const GameTable& table);
+// Stores games 1 to count, so that the stored numbering follows the table. `stored` is the table
+// as the store holds it: only the keys of a game that differ from it are written, since a command
+// at thousands of games would otherwise hand the store tens of thousands of unchanged values.
+void writeGameTable(SettingsStore& store, const GameTable& table, const GameTable& stored);
 
 // False when the store holds game sections but its reader saw no "Games"/"Count": the file was
 // not read the way it stands.

@@ -3,9 +3,7 @@
 #include "KavrelFixture.h"
 
 #include <QProcess>
-#include <QTest>
 
-using namespace Qt::StringLiterals;
 // The arguments separated by "|", the exit status, a part of what it prints, and the program
 // the emulator was asked to start.
 using Verb = std::tuple<QString, int, QString, QString>;

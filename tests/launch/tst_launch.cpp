@@ -5,12 +5,6 @@
 #include "KavrelFixture.h"
 #include "platform/PickerFilters.h"
 #include "platform/ProcessStarter.h"
-#include "window/GameList.h"
-
-#include <QCheckBox>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
 
 static QString contentOf(const QString& path) {
     QFile file(path);

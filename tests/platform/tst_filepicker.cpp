@@ -1,14 +1,8 @@
 // The shared file picker: what it hands the dialog, what it keeps, and the dialog's rules for
 // filters and default extensions.
-#include "ScriptedDialogs.h"
+#include "KavrelFixture.h"
 #include "platform/FileDialogRules.h"
 #include "platform/FilePicker.h"
-
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
-
-using namespace Qt::StringLiterals;
 
 class FilePickerTest : public QObject {
     Q_OBJECT

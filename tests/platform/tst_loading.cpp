@@ -1,14 +1,10 @@
 // What the window makes of the user's files: a picture, a description, or neither.
-#include "PictureFiles.h"
+#include "KavrelFixture.h"
 #include "platform/PictureLoading.h"
 #include "platform/TextLoading.h"
 
-#include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
 #include <sys/stat.h>
 
-using namespace Qt::StringLiterals;
 using Text = std::optional<QString>;
 
 class LoadingTest : public QObject {

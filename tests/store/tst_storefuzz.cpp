@@ -2,10 +2,8 @@
 // holds fewer sections than the file had unless that file was first kept aside unchanged.
 #include "KavrelFixture.h"
 
-#include <QDir>
 #include <QRandomGenerator>
 #include <QSet>
-#include <QTest>
 
 namespace {
 
@@ -53,31 +51,31 @@ class StoreFuzzTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void damagedStoresStartAndLoseNothing();
-};
-
-void StoreFuzzTest::damagedStoresStartAndLoseNothing() {
-    QByteArray canonical = "[Games]\nCount=3\nLast=2\n[Options]\nGExit=True\n";
-    for (const char* n : {"1", "2", "3"})
-        canonical +=
-            QByteArray("[Game000") + n + "]\nGPath=C:\\\\G.EXE\nGTitle=" + n + "\nGType=True\n";
-    QRandomGenerator random(12);
-    for (int run = 0; run < 300; ++run) {
-        const QByteArray once = damaged(canonical, random);
-        const QByteArray content = random.bounded(2) ? damaged(once, random) : once;
-        KavrelFixture kavrel;
-        kavrel.writeFile(QStringLiteral("config/Kavrel/Kavrel.conf"), content);
-        const QString before = fileVersion(kavrel.storePath());
-        QVERIFY2(kavrel.start().isVisible(), content.constData());
-        if (fileVersion(kavrel.storePath()) == before ||
-            sectionsWithValues(kavrel.storeFileBytes()) >= sectionsWithValues(content))
-            continue;
-        // Written with less: the file as it was must be kept aside.
-        const QDir folder(kavrel.path(QStringLiteral("config/Kavrel")));
-        QFile copy(folder.filePath(folder.entryList({QStringLiteral("*.unreadable-*")}).value(0)));
-        QVERIFY2(copy.open(QIODevice::ReadOnly) && copy.readAll() == content, content.constData());
+    void damagedStoresStartAndLoseNothing() {
+        QByteArray canonical = "[Games]\nCount=3\nLast=2\n[Options]\nGExit=True\n";
+        for (const char* n : {"1", "2", "3"})
+            canonical +=
+                QByteArray("[Game000") + n + "]\nGPath=C:\\\\G.EXE\nGTitle=" + n + "\nGType=True\n";
+        QRandomGenerator random(12);
+        for (int run = 0; run < 300; ++run) {
+            const QByteArray once = damaged(canonical, random);
+            const QByteArray content = random.bounded(2) ? damaged(once, random) : once;
+            KavrelFixture kavrel;
+            kavrel.writeFile(QStringLiteral("config/Kavrel/Kavrel.conf"), content);
+            const QString before = fileVersion(kavrel.storePath());
+            QVERIFY2(kavrel.start().isVisible(), content.constData());
+            if (fileVersion(kavrel.storePath()) == before ||
+                sectionsWithValues(kavrel.storeFileBytes()) >= sectionsWithValues(content))
+                continue;
+            // Written with less: the file as it was must be kept aside.
+            const QDir folder(kavrel.path(QStringLiteral("config/Kavrel")));
+            QFile copy(
+                folder.filePath(folder.entryList({QStringLiteral("*.unreadable-*")}).value(0)));
+            QVERIFY2(copy.open(QIODevice::ReadOnly) && copy.readAll() == content,
+                     content.constData());
+        }
     }
-}
+};
 
 QTEST_MAIN(StoreFuzzTest)
 #include "tst_storefuzz.moc"

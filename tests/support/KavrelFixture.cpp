@@ -1,21 +1,14 @@
 #include "KavrelFixture.h"
 
-#include "PictureFiles.h"
 #include "platform/ValueConversion.h"
 #include "store/CollectionStore.h"
 #include "store/StoreLayout.h"
-#include "window/GameList.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
-#include <QComboBox>
-#include <QDir>
-#include <QFile>
+#include <QDataStream>
 #include <QFileInfo>
 #include <QImage>
-#include <QRadioButton>
 #include <QSettings>
-#include <QTest>
 #include <QUuid>
 
 #ifdef Q_OS_UNIX
@@ -34,6 +27,34 @@ QString fileVersion(const QString& path) {
 #endif
 }
 
+// A GIF of one colour. Each pixel is a clear code and colour 0, three bits each, so that the
+// code table never fills and the codes never grow: any decoder reads them as plain pixels. Four
+// pixels make three bytes, a block of their own; the last block holds the end code. Hence the
+// picture's area must be a multiple of four pixels.
+static QByteArray solidGif(QSize size, QColor colour) {
+    QByteArray gif("GIF89a");
+    QDataStream out(&gif, QIODevice::Append);
+    out.setByteOrder(QDataStream::LittleEndian);
+    // Two colours, the picture's first; one image over the whole area; codes of three bits.
+    out << quint16(size.width()) << quint16(size.height()) << quint8(0x80) << quint16(0)
+        << quint8(colour.red()) << quint8(colour.green()) << quint8(colour.blue()) << quint16(0)
+        << quint8(0) << quint8(0x2C) << quint32(0) << quint16(size.width())
+        << quint16(size.height()) << quint8(0) << quint8(2);
+    return gif + QByteArray("\x03\x04\x41\x10").repeated(size.width() * size.height() / 4) +
+           QByteArray("\x01\x05\0\x3B", 4);
+}
+
+bool writePicture(const QString& path, QSize size, QColor colour, const char* format) {
+    QFile file(path);
+    if (qstricmp(format, "GIF") == 0)
+        return file.open(QIODevice::WriteOnly) && file.write(solidGif(size, colour)) > 0;
+    // One byte a pixel keeps even a huge picture small in memory.
+    QImage picture(size, QImage::Format_Indexed8);
+    picture.setColorTable({colour.rgb()});
+    picture.fill(0);
+    return picture.save(path, format);
+}
+
 KavrelFixture::KavrelFixture() {
     QDir(folder.path()).mkpath(QStringLiteral("app"));
     QDir(folder.path()).mkpath(QStringLiteral("config/Kavrel"));
@@ -41,11 +62,6 @@ KavrelFixture::KavrelFixture() {
         const QString name = QString::fromLatin1(asset);
         QFile::copy(QStringLiteral(KAVREL_ASSETS_DIR "/") + name, appFolder() + u'/' + name);
     }
-}
-
-KavrelFixture::~KavrelFixture() {
-    kavrel.reset();
-    settings.reset();
 }
 
 QString KavrelFixture::path(const QString& name) const {
@@ -96,6 +112,7 @@ QString KavrelFixture::writePicture(const QString& name, QSize size, QColor colo
 }
 
 Hoofdscherm& KavrelFixture::start() {
+    kavrel.reset();
     settings = SettingsStore::openIniFile(storePath());
     kavrel = std::make_unique<Hoofdscherm>(
         PlatformServices{*settings, dialogs, starter, appFolder(), [this] {
@@ -107,21 +124,11 @@ Hoofdscherm& KavrelFixture::start() {
     return *kavrel;
 }
 
-Hoofdscherm& KavrelFixture::restart() {
-    kavrel.reset();
-    settings.reset();
-    return start();
-}
-
 QRadioButton* KavrelFixture::optType(int index) const {
     for (QRadioButton* option : kavrel->findChildren<QRadioButton*>(QStringLiteral("optType")))
         if (option->property("Index").toInt() == index)
             return option;
     return nullptr;
-}
-
-GameList* KavrelFixture::list() const {
-    return find<GameList>(QStringLiteral("Lijst"));
 }
 
 QStringList KavrelFixture::listEntries() const {
@@ -140,10 +147,6 @@ GameEntry KavrelFixture::storedGame(int n) const {
                      text(StoreLayout::GTitle),
                      onDisk(section, StoreLayout::GType).value_or(QStringLiteral("True")) ==
                          QStringLiteral("True")};
-}
-
-QWidget* KavrelFixture::focused() const {
-    return QApplication::focusWidget();
 }
 
 QByteArray KavrelFixture::storeFileBytes() const {
@@ -169,9 +172,8 @@ std::optional<QString> KavrelFixture::onDisk(const QString& section, const QStri
 }
 
 void KavrelFixture::pickTitle(int index) {
-    auto* list = find<QComboBox>(QStringLiteral("Lijst"));
-    list->showPopup();
-    QAbstractItemView* view = list->view();
+    list()->showPopup();
+    QAbstractItemView* view = list()->view();
     QTRY_VERIFY(view->isVisible());
     const QRect entry = view->visualRect(view->model()->index(index, 0));
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, entry.center());

@@ -4,17 +4,13 @@
 #include "platform/ValueConversion.h"
 #include "store/CollectionStore.h"
 
-namespace {
-
-const QString Section = QStringLiteral("Game0001");
-const QString Key = QStringLiteral("GTitle");
+const QString Section = u"Game0001"_s;
+const QString Key = u"GTitle"_s;
 
 // What the file holds, read by a store of its own after the writer is gone.
-QString reread(const QString& file, const QString& key = Key) {
-    return SettingsStore::openIniFile(file)->GetSetting(Section, key, QStringLiteral("absent"));
+static QString reread(const QString& file, const QString& key = Key) {
+    return SettingsStore::openIniFile(file)->GetSetting(Section, key, u"absent"_s);
 }
-
-} // namespace
 
 class SettingsStoreTest : public QObject {
     Q_OBJECT
@@ -31,38 +27,38 @@ private Q_SLOTS:
     void valuesRoundTripExactly() {
         QFETCH(QString, value);
         QTemporaryDir folder;
-        const QString file = folder.filePath(QStringLiteral("Kavrel/Kavrel.conf"));
+        const QString file = folder.filePath(u"Kavrel/Kavrel.conf"_s);
         SettingsStore::openIniFile(file)->SaveSetting(Section, Key, value);
         QCOMPARE(reread(file), value);
     }
 
     void aBatchReachesTheDiskWholeAndOnlyWhenSomethingChanged() {
         QTemporaryDir folder;
-        const QString file = folder.filePath(QStringLiteral("Kavrel.conf"));
+        const QString file = folder.filePath(u"Kavrel.conf"_s);
         const auto store = SettingsStore::openIniFile(file);
-        store->SaveSetting(Section, QStringLiteral("GBmp"), QStringLiteral("one.bmp"));
+        store->SaveSetting(Section, u"GBmp"_s, u"one.bmp"_s);
         const QString first = fileVersion(file);
         {
             SettingsStore::Batch command(*store);
-            store->SaveSetting(Section, Key, QStringLiteral("Two"));
+            store->SaveSetting(Section, Key, u"Two"_s);
             {
                 SettingsStore::Batch nested(*store);
-                store->DeleteSetting(Section, QStringLiteral("GBmp"));
+                store->DeleteSetting(Section, u"GBmp"_s);
             }
             // The event loop runs while a command's dialog is open; nothing may leak out then.
             QTest::qWait(10);
             QCOMPARE(fileVersion(file), first);
-            QCOMPARE(store->GetSetting(Section, QStringLiteral("GBmp"), Key), Key);
+            QCOMPARE(store->GetSetting(Section, u"GBmp"_s, Key), Key);
         }
-        QCOMPARE(reread(file) + reread(file, QStringLiteral("GBmp")), QStringLiteral("Twoabsent"));
+        QCOMPARE(reread(file) + reread(file, u"GBmp"_s), u"Twoabsent"_s);
         const QString second = fileVersion(file);
         QVERIFY(second != first);
         {
             // Writes that leave every value as it is, and deletes of absent keys, touch no file.
             SettingsStore::Batch command(*store);
-            store->SaveSetting(Section, Key, QStringLiteral("Three"));
-            store->SaveSetting(Section, Key, QStringLiteral("Two"));
-            store->DeleteSetting(Section, QStringLiteral("GBmp"));
+            store->SaveSetting(Section, Key, u"Three"_s);
+            store->SaveSetting(Section, Key, u"Two"_s);
+            store->DeleteSetting(Section, u"GBmp"_s);
         }
         QCOMPARE(fileVersion(file), second);
     }
@@ -83,21 +79,19 @@ private Q_SLOTS:
         const QString blocker = folder.filePath(inTheWay);
         QVERIFY(inTheWay.endsWith(u'/') ? QDir().mkpath(blocker)
                                         : QFile(blocker).open(QIODevice::WriteOnly));
-        const auto store =
-            SettingsStore::openIniFile(folder.filePath(QStringLiteral("Kavrel/Kavrel.conf")));
+        const auto store = SettingsStore::openIniFile(folder.filePath(u"Kavrel/Kavrel.conf"_s));
         QStringList reasons;
         store->setFailureReporter([&](const QString& why) { reasons.append(why); });
-        store->SaveSetting(Section, Key, QStringLiteral("Kept"));
+        store->SaveSetting(Section, Key, u"Kept"_s);
         QCOMPARE(reasons.size(), 1);
         const QString named = QDir::toNativeSeparators(QDir::cleanPath(blocker));
         QVERIFY2(reasons.front().contains(reason.arg(named)), qPrintable(reasons.front()));
-        QCOMPARE(store->GetSetting(Section, Key, {}), QStringLiteral("Kept"));
+        QCOMPARE(store->GetSetting(Section, Key, {}), u"Kept"_s);
     }
 
     void storedTextsConvertAsTheyAlwaysHave() {
         QTemporaryDir folder;
-        const auto store =
-            SettingsStore::openIniFile(folder.filePath(QStringLiteral("Kavrel.conf")));
+        const auto store = SettingsStore::openIniFile(folder.filePath(u"Kavrel.conf"_s));
         // Counts are 16-bit numbers, at most the 9999 games the sections can name.
         for (const auto& [stored, count] : {std::pair(" 2 ", 2),
                                             {"many", 0},
@@ -105,11 +99,10 @@ private Q_SLOTS:
                                             {"-3", 0},
                                             {"32768", 0},
                                             {"12000", 9999}}) {
-            store->SaveSetting(QStringLiteral("Games"), QStringLiteral("Count"),
-                               QString::fromLatin1(stored));
+            store->SaveSetting(u"Games"_s, u"Count"_s, QString::fromLatin1(stored));
             QCOMPARE(readGameCount(*store), count);
         }
-        QCOMPARE(toBoolean(QStringLiteral("yes")), std::nullopt);
+        QCOMPARE(toBoolean(u"yes"_s), std::nullopt);
     }
 };
 

@@ -4,17 +4,13 @@
 #include "platform/PictureLoading.h"
 #include "store/StoreLayout.h"
 
-namespace {
-
-GameEntry game(const QString& title, bool dos = true) {
-    return {QStringLiteral("C:\\GAMES\\%1.EXE").arg(title), {}, {}, title, dos};
+static GameEntry game(const QString& title, bool dos = true) {
+    return {u"C:\\GAMES\\%1.EXE"_s.arg(title), {}, {}, title, dos};
 }
 
-void clickExitCheck(KavrelFixture& kavrel) {
-    kavrel.find<QCheckBox>(QStringLiteral("ExitCheck"))->click();
+static void clickExitCheck(KavrelFixture& kavrel) {
+    kavrel.find<QCheckBox>(u"ExitCheck"_s)->click();
 }
-
-} // namespace
 
 class StartupTest : public QObject {
     Q_OBJECT
@@ -23,9 +19,9 @@ private Q_SLOTS:
     void theLastGameIsSelectedWhenItIsInTheCollection_data() {
         QTest::addColumn<QString>("last");
         QTest::addColumn<int>("shown");
-        QTest::newRow("in the collection") << QStringLiteral("2") << 2;
-        QTest::newRow("at the count") << QStringLiteral("3") << 0;
-        QTest::newRow("no number reads as the first") << QStringLiteral("third") << 0;
+        QTest::newRow("in the collection") << u"2"_s << 2;
+        QTest::newRow("at the count") << u"3"_s << 0;
+        QTest::newRow("no number reads as the first") << u"third"_s << 0;
     }
 
     void theLastGameIsSelectedWhenItIsInTheCollection() {
@@ -33,45 +29,44 @@ private Q_SLOTS:
         QFETCH(int, shown);
         KavrelFixture kavrel;
         // Stored out of title order: start-up keeps the stored order and writes no order back.
-        kavrel.seedGames({game(QStringLiteral("Zebra")), game(QStringLiteral("Alpha")),
-                          game(QStringLiteral("Moon"), false)});
-        kavrel.seed(QStringLiteral("Games"), QStringLiteral("Last"), last);
+        kavrel.seedGames({game(u"Zebra"_s), game(u"Alpha"_s), game(u"Moon"_s, false)});
+        kavrel.seed(u"Games"_s, u"Last"_s, last);
         Hoofdscherm& window = kavrel.start();
-        QCOMPARE(kavrel.listEntries(), QStringLiteral("Zebra,Alpha,Moon").split(u','));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Kavrel (Game %1 of 3)").arg(shown + 1));
+        QCOMPARE(kavrel.listEntries(), u"Zebra,Alpha,Moon"_s.split(u','));
+        QCOMPARE(window.windowTitle(), u"Kavrel (Game %1 of 3)"_s.arg(shown + 1));
         QCOMPARE(kavrel.optType(1)->isChecked(), shown == 2);
-        QCOMPARE(kavrel.find<QWidget>(QStringLiteral("KnopVorige"))->isEnabled(), shown > 0);
-        QCOMPARE(kavrel.storedGame(1), game(QStringLiteral("Zebra")));
+        QCOMPARE(kavrel.find<QWidget>(u"KnopVorige"_s)->isEnabled(), shown > 0);
+        QCOMPARE(kavrel.storedGame(1), game(u"Zebra"_s));
         VERIFY_DIALOGS(kavrel.dialogs);
     }
 
     void storesKavrelNeverWroteLoadWhatTheyCan() {
         KavrelFixture kavrel;
         // A count with fewer sections behind it, and types Kavrel never writes, in canonical form.
-        kavrel.seed(QStringLiteral("Games"), QStringLiteral("Count"), QStringLiteral("3"));
-        kavrel.seed(QStringLiteral("Game0001"), QStringLiteral("GType"), QStringLiteral("0"));
-        kavrel.seed(QStringLiteral("Game0002"), QStringLiteral("GType"), QStringLiteral("true"));
-        kavrel.seed(QStringLiteral("Options"), QStringLiteral("GExit"), QStringLiteral("0"));
+        kavrel.seed(u"Games"_s, u"Count"_s, u"3"_s);
+        kavrel.seed(u"Game0001"_s, u"GType"_s, u"0"_s);
+        kavrel.seed(u"Game0002"_s, u"GType"_s, u"true"_s);
+        kavrel.seed(u"Options"_s, u"GExit"_s, u"0"_s);
         QCOMPARE(kavrel.start().games().count(), 3);
-        QVERIFY(!kavrel.find<QCheckBox>(QStringLiteral("ExitCheck"))->isChecked());
-        QVERIFY(!kavrel.action(QStringLiteral("mnuExitOption"))->isChecked());
-        for (const auto& [n, type] : {std::pair(GameKey(1) + QStringLiteral("/GType"), "False"),
-                                      {GameKey(2) + QStringLiteral("/GType"), "True"},
-                                      {GameKey(3) + QStringLiteral("/GType"), "True"},
-                                      {QStringLiteral("Options/GExit"), "False"}})
+        QVERIFY(!kavrel.find<QCheckBox>(u"ExitCheck"_s)->isChecked());
+        QVERIFY(!kavrel.action(u"mnuExitOption"_s)->isChecked());
+        for (const auto& [n, type] : {std::pair(GameKey(1) + u"/GType"_s, "False"),
+                                      {GameKey(2) + u"/GType"_s, "True"},
+                                      {GameKey(3) + u"/GType"_s, "True"},
+                                      {u"Options/GExit"_s, "False"}})
             QCOMPARE(kavrel.onDisk(n.section(u'/', 0, 0), n.section(u'/', 1)),
                      QString::fromLatin1(type));
-        kavrel.seed(QStringLiteral("Games"), QStringLiteral("Count"), QStringLiteral("-2"));
+        kavrel.seed(u"Games"_s, u"Count"_s, u"-2"_s);
         QVERIFY(kavrel.start().helpShown());
-        QCOMPARE(kavrel.find<PictureBox>(QStringLiteral("Picture1"))->picture(),
-                 *LoadPicture(kavrel.appFolder() + QStringLiteral("/Default.bmp")));
-        QVERIFY(!kavrel.action(QStringLiteral("MnuBestandVerwijderen"))->isEnabled());
+        QCOMPARE(kavrel.find<PictureBox>(u"Picture1"_s)->picture(),
+                 *LoadPicture(kavrel.appFolder() + u"/Default.bmp"_s));
+        QVERIFY(!kavrel.action(u"MnuBestandVerwijderen"_s)->isEnabled());
     }
 
     void aCanonicalStoreIsNeitherRewrittenAtStartNorWhileBrowsing() {
         KavrelFixture kavrel;
-        kavrel.seedGames({game(QStringLiteral("One")), game(QStringLiteral("Two"), false)}, 0);
-        kavrel.seed(QStringLiteral("Options"), QStringLiteral("GExit"), QStringLiteral("True"));
+        kavrel.seedGames({game(u"One"_s), game(u"Two"_s, false)}, 0);
+        kavrel.seed(u"Options"_s, u"GExit"_s, u"True"_s);
         const QString version = fileVersion(kavrel.storePath());
         kavrel.start();
         kavrel.pickTitle(1);
@@ -98,17 +93,16 @@ private Q_SLOTS:
         QFETCH(QByteArray, content);
         QFETCH(bool, copied);
         KavrelFixture kavrel;
-        kavrel.writeFile(QStringLiteral("config/Kavrel/Kavrel.conf"), content);
+        kavrel.writeFile(u"config/Kavrel/Kavrel.conf"_s, content);
         if (copied)
             kavrel.dialogs.acknowledge();
         kavrel.start();
         clickExitCheck(kavrel);
         VERIFY_DIALOGS(kavrel.dialogs);
-        const QDir folder(kavrel.path(QStringLiteral("config/Kavrel")));
-        const QStringList copies = folder.entryList({QStringLiteral("Kavrel.conf.unreadable-*")});
+        const QDir folder(kavrel.path(u"config/Kavrel"_s));
+        const QStringList copies = folder.entryList({u"Kavrel.conf.unreadable-*"_s});
         QCOMPARE(copies.size(), copied ? 1 : 0);
-        QCOMPARE(kavrel.onDisk(QStringLiteral("Options"), QStringLiteral("GExit")),
-                 QStringLiteral("False"));
+        QCOMPARE(kavrel.onDisk(u"Options"_s, u"GExit"_s), u"False"_s);
         if (!copied)
             return;
         QFile copy(folder.filePath(copies.front()));
@@ -119,8 +113,8 @@ private Q_SLOTS:
     void aStoreThatRefusesWritesIsReportedOnce() {
         KavrelFixture kavrel;
         // A file where the store's folder belongs: nobody, root included, can write the store.
-        QVERIFY(QDir(kavrel.path(QStringLiteral("config/Kavrel"))).removeRecursively());
-        kavrel.writeFile(QStringLiteral("config/Kavrel"), "in the way");
+        QVERIFY(QDir(kavrel.path(u"config/Kavrel"_s)).removeRecursively());
+        kavrel.writeFile(u"config/Kavrel"_s, "in the way");
         kavrel.dialogs.acknowledge();
         Hoofdscherm& window = kavrel.start();
         // The window keeps running on what it holds, and says so only once a run.

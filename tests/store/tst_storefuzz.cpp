@@ -5,10 +5,8 @@
 #include <QRandomGenerator>
 #include <QSet>
 
-namespace {
-
 // The distinct sections of an INI text that hold at least one value.
-qsizetype sectionsWithValues(const QByteArray& text) {
+static qsizetype sectionsWithValues(const QByteArray& text) {
     QSet<QByteArray> sections;
     QByteArray section;
     for (const QByteArray& line : text.split('\n')) {
@@ -22,7 +20,7 @@ qsizetype sectionsWithValues(const QByteArray& text) {
 
 // One of: an insert (a quote, NUL bytes, a long line, binary bytes, a duplicate section with a
 // huge or negative count), a truncation, a flipped byte, or the whole text as UTF-16.
-QByteArray damaged(QByteArray text, QRandomGenerator& random) {
+static QByteArray damaged(QByteArray text, QRandomGenerator& random) {
     const QByteArray inserts[] = {"\"",
                                   QByteArray(3, '\0'),
                                   QByteArray(200000, 'x'),
@@ -45,8 +43,6 @@ QByteArray damaged(QByteArray text, QRandomGenerator& random) {
     }
 }
 
-} // namespace
-
 class StoreFuzzTest : public QObject {
     Q_OBJECT
 
@@ -61,16 +57,15 @@ private Q_SLOTS:
             const QByteArray once = damaged(canonical, random);
             const QByteArray content = random.bounded(2) ? damaged(once, random) : once;
             KavrelFixture kavrel;
-            kavrel.writeFile(QStringLiteral("config/Kavrel/Kavrel.conf"), content);
+            kavrel.writeFile(u"config/Kavrel/Kavrel.conf"_s, content);
             const QString before = fileVersion(kavrel.storePath());
             QVERIFY2(kavrel.start().isVisible(), content.constData());
             if (fileVersion(kavrel.storePath()) == before ||
                 sectionsWithValues(kavrel.storeFileBytes()) >= sectionsWithValues(content))
                 continue;
             // Written with less: the file as it was must be kept aside.
-            const QDir folder(kavrel.path(QStringLiteral("config/Kavrel")));
-            QFile copy(
-                folder.filePath(folder.entryList({QStringLiteral("*.unreadable-*")}).value(0)));
+            const QDir folder(kavrel.path(u"config/Kavrel"_s));
+            QFile copy(folder.filePath(folder.entryList({u"*.unreadable-*"_s}).value(0)));
             QVERIFY2(copy.open(QIODevice::ReadOnly) && copy.readAll() == content,
                      content.constData());
         }

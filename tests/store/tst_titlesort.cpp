@@ -1,8 +1,26 @@
-// The title order and where the exchange sort leaves equal titles; no window needed.
-#include "ExchangeSortReference.h"
+// The title order, where the exchange sort leaves equal titles, and the sort in the window: the
+// game table and the title list move together, and the selected title is selected and shown again.
 #include "KavrelFixture.h"
+#include "store/TitleSort.h"
 
 #include <QRandomGenerator>
+#include <numeric>
+
+// The exchange sort as it is meant to run, swap by swap: element k is the index of the title
+// that ends at position k. Slow, and plain enough to trust as the reference.
+static std::vector<int> exchangeSortedByHand(QStringList titles) {
+    std::vector<int> order(static_cast<std::size_t>(titles.size()));
+    std::iota(order.begin(), order.end(), 0);
+    for (qsizetype i = 0; i + 1 < titles.size(); ++i) {
+        for (qsizetype j = i + 1; j < titles.size(); ++j) {
+            if (titleBefore(titles[j], titles[i])) {
+                titles.swapItemsAt(i, j);
+                std::swap(order[static_cast<std::size_t>(i)], order[static_cast<std::size_t>(j)]);
+            }
+        }
+    }
+    return order;
+}
 
 class TitleSortTest : public QObject {
     Q_OBJECT
@@ -31,7 +49,49 @@ private Q_SLOTS:
             }
         }
     }
+
+    void sortsTableAndListTogether() {
+        QRandomGenerator random(7);
+        QStringList drawn;
+        for (int i = 0; i < 120; ++i)
+            drawn.append(u"Doom|doom|Dune|Doom II|"_s.split(u'|')[random.bounded(5)]);
+        // The titles and the game selected.
+        const std::pair<QStringList, int> cases[] = {
+            {{}, -1}, {u"A|B|C"_s.split(u'|'), 1}, {u"B|A|B"_s.split(u'|'), 0}, {drawn, 17}};
+        for (const auto& [titles, selected] : cases) {
+            KavrelFixture kavrel;
+            QList<GameEntry> games;
+            for (int i = 0; const QString& title : titles) {
+                const QString n = QString::number(i++);
+                games.append(
+                    {u"p"_s + n, {}, kavrel.writeFile(n, n.toLatin1()), title, i % 3 == 0});
+            }
+            kavrel.seedGames(games, selected);
+            Hoofdscherm& window = kavrel.start();
+            window.setWindowTitle(u"stale"_s);
+
+            window.BubbleSort();
+
+            QList<GameEntry> sorted;
+            QStringList sortedTitles;
+            for (int i : exchangeSortedByHand(titles)) {
+                sorted.append(games[i]);
+                sortedTitles.append(titles[i]);
+            }
+            QCOMPARE(tableOf(window), sorted);
+            QCOMPARE(kavrel.listEntries(), sortedTitles);
+            // With equal titles the last of them is selected, whichever game was, and shown afresh.
+            const int reselected =
+                selected < 0 ? -1 : int(sortedTitles.lastIndexOf(titles[selected]));
+            QCOMPARE(kavrel.list()->ListIndex(), reselected);
+            if (reselected >= 0)
+                QCOMPARE(window.windowTitle() + u'|' +
+                             kavrel.find<DescriptionBox>(u"RTB1"_s)->toPlainText(),
+                         u"Kavrel (Game %1 of %2)|"_s.arg(reselected + 1).arg(titles.size()) +
+                             sorted[reselected].GPath.mid(1));
+        }
+    }
 };
 
-QTEST_APPLESS_MAIN(TitleSortTest)
+QTEST_MAIN(TitleSortTest)
 #include "tst_titlesort.moc"

@@ -21,7 +21,7 @@ QString fileVersion(const QString& path) {
     struct stat info {};
     if (::stat(QFile::encodeName(path).constData(), &info) != 0)
         return {};
-    return QStringLiteral("%1.%2").arg(info.st_ino).arg(info.st_mtim.tv_nsec);
+    return u"%1.%2"_s.arg(info.st_ino).arg(info.st_mtim.tv_nsec);
 #else
     return QFileInfo(path).lastModified().toString(Qt::ISODateWithMs);
 #endif
@@ -56,8 +56,8 @@ bool writePicture(const QString& path, QSize size, QColor colour, const char* fo
 }
 
 KavrelFixture::KavrelFixture() {
-    QDir(folder.path()).mkpath(QStringLiteral("app"));
-    QDir(folder.path()).mkpath(QStringLiteral("config/Kavrel"));
+    QDir(folder.path()).mkpath(u"app"_s);
+    QDir(folder.path()).mkpath(u"config/Kavrel"_s);
     for (const char* asset : {"Default.bmp", "readme.txt"}) {
         const QString name = QString::fromLatin1(asset);
         QFile::copy(QStringLiteral(KAVREL_ASSETS_DIR "/") + name, appFolder() + u'/' + name);
@@ -77,18 +77,18 @@ void KavrelFixture::seed(const QString& section, const QString& key, const QStri
 void KavrelFixture::seedGames(const QList<GameEntry>& games, std::optional<int> last) {
     // One file write for the whole collection, so that large collections seed quickly.
     QSettings settings(storePath(), QSettings::IniFormat);
-    settings.setValue(QStringLiteral("Games/Count"), integerText(int(games.size())));
+    settings.setValue(u"Games/Count"_s, integerText(int(games.size())));
     for (int n = 1; n <= games.size(); ++n) {
         const GameEntry& game = games[n - 1];
-        const QString section = QStringLiteral("Game%1/").arg(n, 4, 10, QChar(u'0'));
-        settings.setValue(section + QStringLiteral("GPath"), game.GPath);
-        settings.setValue(section + QStringLiteral("GBmp"), game.GBmp);
-        settings.setValue(section + QStringLiteral("GText"), game.GText);
-        settings.setValue(section + QStringLiteral("GTitle"), game.GTitle);
-        settings.setValue(section + QStringLiteral("GType"), booleanText(game.GType));
+        const QString section = u"Game%1/"_s.arg(n, 4, 10, QChar(u'0'));
+        settings.setValue(section + u"GPath"_s, game.GPath);
+        settings.setValue(section + u"GBmp"_s, game.GBmp);
+        settings.setValue(section + u"GText"_s, game.GText);
+        settings.setValue(section + u"GTitle"_s, game.GTitle);
+        settings.setValue(section + u"GType"_s, booleanText(game.GType));
     }
     if (last)
-        settings.setValue(QStringLiteral("Games/Last"), integerText(*last));
+        settings.setValue(u"Games/Last"_s, integerText(*last));
     settings.sync();
 }
 
@@ -125,7 +125,7 @@ Hoofdscherm& KavrelFixture::start() {
 }
 
 QRadioButton* KavrelFixture::optType(int index) const {
-    for (QRadioButton* option : kavrel->findChildren<QRadioButton*>(QStringLiteral("optType")))
+    for (QRadioButton* option : kavrel->findChildren<QRadioButton*>(u"optType"_s))
         if (option->property("Index").toInt() == index)
             return option;
     return nullptr;
@@ -145,8 +145,7 @@ GameEntry KavrelFixture::storedGame(int n) const {
     };
     return GameEntry{text(StoreLayout::GPath), text(StoreLayout::GBmp), text(StoreLayout::GText),
                      text(StoreLayout::GTitle),
-                     onDisk(section, StoreLayout::GType).value_or(QStringLiteral("True")) ==
-                         QStringLiteral("True")};
+                     onDisk(section, StoreLayout::GType).value_or(u"True"_s) == u"True"_s};
 }
 
 QByteArray KavrelFixture::storeFileBytes() const {
@@ -157,8 +156,7 @@ QByteArray KavrelFixture::storeFileBytes() const {
 std::optional<QString> KavrelFixture::onDisk(const QString& section, const QString& key) const {
     // A QSettings on the store's own file would answer from the cache it shares with the
     // window's store; a copy under a new name can only answer from the disk.
-    const QString copy =
-        path(QStringLiteral("disk-%1.ini").arg(QUuid::createUuid().toString(QUuid::Id128)));
+    const QString copy = path(u"disk-%1.ini"_s.arg(QUuid::createUuid().toString(QUuid::Id128)));
     QFile::copy(storePath(), copy);
     std::optional<QString> value;
     {

@@ -3,20 +3,19 @@
 #include <QDialog>
 #include <QTest>
 
-namespace {
+using namespace Qt::StringLiterals;
 
-const char* const kindNames[] = {"open-file dialog", "input box", "message box", "folder picker"};
+static const char* const kindNames[] = {"open-file dialog", "input box", "message box",
+                                        "folder picker"};
 
-QString kindName(ScriptedDialogs::Kind kind) {
+static QString kindName(ScriptedDialogs::Kind kind) {
     return QString::fromLatin1(kindNames[int(kind)]);
 }
 
-QString describe(const ScriptedDialogs::Shown& shown) {
-    return QStringLiteral("%1 \"%2\" / \"%3\" (%4)")
-        .arg(kindName(shown.kind), shown.title, shown.prompt, pickerSettings(shown.request));
+static QString describe(const ScriptedDialogs::Shown& shown) {
+    return u"%1 \"%2\" / \"%3\" (%4)"_s.arg(kindName(shown.kind), shown.title, shown.prompt,
+                                            pickerSettings(shown.request));
 }
-
-} // namespace
 
 void ScriptedDialogs::chooseFile(const QString& path, WhileOpen whileOpen) {
     script.push_back({Kind::OpenFile, path, std::move(whileOpen)});
@@ -41,8 +40,8 @@ void ScriptedDialogs::chooseFolder(const QString& folder, WhileOpen whileOpen) {
 QString ScriptedDialogs::problems() const {
     QStringList all = unexpected;
     for (const Answer& answer : script)
-        all.append(QStringLiteral("unused answer for a %1").arg(kindName(answer.kind)));
-    return all.join(QStringLiteral("; "));
+        all.append(u"unused answer for a %1"_s.arg(kindName(answer.kind)));
+    return all.join(u"; "_s);
 }
 
 void ScriptedDialogs::reset() {
@@ -54,14 +53,13 @@ void ScriptedDialogs::reset() {
 std::optional<ScriptedDialogs::Answer> ScriptedDialogs::take(const Shown& shown) {
     history.append(shown);
     if (script.empty()) {
-        unexpected.append(QStringLiteral("unexpected %1").arg(describe(shown)));
+        unexpected.append(u"unexpected %1"_s.arg(describe(shown)));
         return std::nullopt;
     }
     Answer answer = std::move(script.front());
     script.pop_front();
     if (answer.kind != shown.kind) {
-        unexpected.append(
-            QStringLiteral("expected a %1, got %2").arg(kindName(answer.kind), describe(shown)));
+        unexpected.append(u"expected a %1, got %2"_s.arg(kindName(answer.kind), describe(shown)));
         return std::nullopt;
     }
     if (takeActivation) {
@@ -70,7 +68,7 @@ std::optional<ScriptedDialogs::Answer> ScriptedDialogs::take(const Shown& shown)
         open->show();
         open->activateWindow();
         if (!QTest::qWaitForWindowActive(open))
-            unexpected.append(QStringLiteral("a dialog that did not become active"));
+            unexpected.append(u"a dialog that did not become active"_s);
         open->deleteLater();
     }
     if (answer.whileOpen)
@@ -90,7 +88,7 @@ QString ScriptedDialogs::InputBox(const QString& prompt, const QString& title,
         return answer->text.value_or(QString());
     // A title no game has: a prompt that repeats while its answer is in use ends, and the test
     // fails on the unexpected dialog instead of waiting forever.
-    return QStringLiteral("unscripted answer %1").arg(history.size());
+    return u"unscripted answer %1"_s.arg(history.size());
 }
 
 void ScriptedDialogs::MsgBox(const QString& prompt, MsgBoxStyle style, const QString& title) {

@@ -17,26 +17,6 @@ static QString describe(const ScriptedDialogs::Shown& shown) {
                                             pickerSettings(shown.request));
 }
 
-void ScriptedDialogs::chooseFile(const QString& path, WhileOpen whileOpen) {
-    script.push_back({Kind::OpenFile, path, std::move(whileOpen)});
-}
-
-void ScriptedDialogs::cancelFile(WhileOpen whileOpen) {
-    script.push_back({Kind::OpenFile, std::nullopt, std::move(whileOpen)});
-}
-
-void ScriptedDialogs::type(const QString& answer, WhileOpen whileOpen) {
-    script.push_back({Kind::InputBox, answer, std::move(whileOpen)});
-}
-
-void ScriptedDialogs::acknowledge(WhileOpen whileOpen) {
-    script.push_back({Kind::MsgBox, QString(), std::move(whileOpen)});
-}
-
-void ScriptedDialogs::chooseFolder(const QString& folder, WhileOpen whileOpen) {
-    script.push_back({Kind::Folder, folder, std::move(whileOpen)});
-}
-
 QString ScriptedDialogs::problems() const {
     QStringList all = unexpected;
     for (const Answer& answer : script)

@@ -26,13 +26,17 @@ public:
     // Each answer may run a check while its dialog is open.
     using WhileOpen = std::function<void()>;
 
-    void chooseFile(const QString& path, WhileOpen whileOpen = {});
-    void cancelFile(WhileOpen whileOpen = {});
+    void chooseFile(const QString& path, WhileOpen whileOpen = {}) {
+        add(Kind::OpenFile, path, std::move(whileOpen));
+    }
+    void cancelFile(WhileOpen whileOpen = {}) { add(Kind::OpenFile, {}, std::move(whileOpen)); }
     // The empty text stands for Cancel, as the input box reports it.
-    void type(const QString& answer, WhileOpen whileOpen = {});
-    void acknowledge(WhileOpen whileOpen = {});
+    void type(const QString& answer, WhileOpen whileOpen = {}) {
+        add(Kind::InputBox, answer, std::move(whileOpen));
+    }
+    void acknowledge(WhileOpen whileOpen = {}) { add(Kind::MsgBox, {}, std::move(whileOpen)); }
     // The empty text stands for Cancel.
-    void chooseFolder(const QString& folder, WhileOpen whileOpen = {});
+    void chooseFolder(const QString& folder) { add(Kind::Folder, folder, {}); }
 
     // When set, each dialog takes the activation from Kavrel's window while it is open, as a
     // desktop's modal dialog does; the window is active again only once events run after it.
@@ -58,6 +62,9 @@ private:
         WhileOpen whileOpen;
     };
 
+    void add(Kind kind, std::optional<QString> text, WhileOpen whileOpen) {
+        script.push_back({kind, std::move(text), std::move(whileOpen)});
+    }
     std::optional<Answer> take(const Shown& shown);
 
     std::deque<Answer> script;

@@ -10,13 +10,11 @@ using Text = std::optional<QString>;
 class LoadingTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir folder;
+    KavrelFixture files;
 
     // A file the test makes, and what the two loaders are to make of it.
     void row(const char* name, const QByteArray& bytes, const Text& text, QSize picture = {}) {
-        QFile file(folder.filePath(QLatin1StringView(name)));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        QTest::newRow(name) << file.fileName() << picture << text;
+        QTest::newRow(name) << files.writeFile(QString::fromLatin1(name), bytes) << picture << text;
     }
 
 private Q_SLOTS:
@@ -27,8 +25,8 @@ private Q_SLOTS:
         // Each format under a name that claims another one; of a huge one only the shown corner.
         for (const char* format : {"BMP", "GIF", "JPEG", "PNG", "8000x8000 JPEG"}) {
             const QSize size = format[0] == '8' ? QSize(8000, 8000) : QSize(40, 30);
-            const QString path = folder.filePath(QLatin1StringView(format) + u".txt"_s);
-            QVERIFY(writePicture(path, size, Qt::green, format[0] == '8' ? "JPEG" : format));
+            const QString path = files.writePicture(QLatin1StringView(format) + u".txt"_s, size,
+                                                    Qt::green, format[0] == '8' ? "JPEG" : format);
             QTest::newRow(format) << path << size.boundedTo({320, 200}) << Text();
         }
         row("UTF-16 with BOM", "\xFF\xFEK\0\xE5\0r\0e\0"_ba, u"Kåre"_s);
@@ -54,9 +52,9 @@ private Q_SLOTS:
         row("a bitmap in ASCII", "P1\n2 2\n1 0 0 1\n", std::nullopt, {2, 2});
         // A missing file, a folder, a FIFO that nobody writes (opening it would wait for ever) and
         // a device that never ends.
-        ::mkfifo(QFile::encodeName(folder.filePath(u"fifo"_s)).constData(), 0600);
-        for (const QString& path : {folder.filePath(u"missing"_s), folder.path(),
-                                    folder.filePath(u"fifo"_s), u"/dev/zero"_s})
+        ::mkfifo(QFile::encodeName(files.path(u"fifo"_s)).constData(), 0600);
+        for (const QString& path :
+             {files.path(u"missing"_s), files.appFolder(), files.path(u"fifo"_s), u"/dev/zero"_s})
             QTest::newRow(qPrintable(path)) << path << QSize() << Text();
     }
 

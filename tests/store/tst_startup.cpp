@@ -84,6 +84,7 @@ private Q_SLOTS:
         QTest::newRow("as Kavrel writes it") << games << false;
         QTest::newRow("an unbalanced quote") << "[Game0000]\nGTitle=12\" edition\n" + games << true;
         QTest::newRow("no count") << QByteArray("[Game0001]\nGTitle=One\n") << true;
+        QTest::newRow("not UTF-8") << games + "; caf\xE9\n" << true;
         QTest::newRow("UTF-16") << QByteArray(reinterpret_cast<const char*>(text.utf16()),
                                               text.size() * 2)
                                 << true;

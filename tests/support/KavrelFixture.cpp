@@ -44,17 +44,6 @@ static QByteArray solidGif(QSize size, QColor colour) {
            QByteArray("\x01\x05\0\x3B", 4);
 }
 
-bool writePicture(const QString& path, QSize size, QColor colour, const char* format) {
-    QFile file(path);
-    if (qstricmp(format, "GIF") == 0)
-        return file.open(QIODevice::WriteOnly) && file.write(solidGif(size, colour)) > 0;
-    // One byte a pixel keeps even a huge picture small in memory.
-    QImage picture(size, QImage::Format_Indexed8);
-    picture.setColorTable({colour.rgb()});
-    picture.fill(0);
-    return picture.save(path, format);
-}
-
 KavrelFixture::KavrelFixture() {
     QDir(folder.path()).mkpath(u"app"_s);
     QDir(folder.path()).mkpath(u"config/Kavrel"_s);
@@ -105,9 +94,14 @@ QString KavrelFixture::writeFile(const QString& name, const QByteArray& content,
 
 QString KavrelFixture::writePicture(const QString& name, QSize size, QColor colour,
                                     const char* format) {
-    const QString file = path(name);
-    QDir().mkpath(QFileInfo(file).absolutePath());
-    ::writePicture(file, size, colour, format);
+    if (qstricmp(format, "GIF") == 0)
+        return writeFile(name, solidGif(size, colour));
+    const QString file = writeFile(name, {});
+    // One byte a pixel keeps even a huge picture small in memory.
+    QImage picture(size, QImage::Format_Indexed8);
+    picture.setColorTable({colour.rgb()});
+    picture.fill(0);
+    picture.save(file, format);
     return file;
 }
 
@@ -122,13 +116,6 @@ Hoofdscherm& KavrelFixture::start() {
     if (!QTest::qWaitForWindowActive(kavrel.get()))
         qWarning("The window did not become active; focus checks will fail.");
     return *kavrel;
-}
-
-QRadioButton* KavrelFixture::optType(int index) const {
-    for (QRadioButton* option : kavrel->findChildren<QRadioButton*>(u"optType"_s))
-        if (option->property("Index").toInt() == index)
-            return option;
-    return nullptr;
 }
 
 QStringList KavrelFixture::listEntries() const {

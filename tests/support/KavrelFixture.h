@@ -33,11 +33,6 @@ using namespace Qt::StringLiterals;
 // tell whether anything was written.
 QString fileVersion(const QString& path);
 
-// Writes a picture of one colour in the format "BMP", "GIF", "JPEG" or any other Qt writes.
-// Qt reads GIF but cannot write it, so GIF pictures are encoded here; their area must be a
-// multiple of four pixels.
-bool writePicture(const QString& path, QSize size, QColor colour, const char* format);
-
 // One Kavrel of a test's own: its store and program folder in a temporary folder, scripted
 // dialogs and a recording program starter.
 class KavrelFixture {
@@ -56,6 +51,9 @@ public:
 
     // --- Files the games point at
     QString writeFile(const QString& name, const QByteArray& content, bool executable = false);
+    // A picture of one colour in the format "BMP", "GIF", "JPEG" or any other Qt writes. Qt reads
+    // GIF but cannot write it, so GIF pictures are encoded here; their area must be a multiple of
+    // four pixels.
     QString writePicture(const QString& name, QSize size, QColor colour, const char* format);
 
     // --- The window
@@ -66,7 +64,9 @@ public:
         return kavrel->findChild<Control*>(name);
     }
     QAction* action(const QString& name) const { return find<QAction>(name); }
-    QRadioButton* optType(int index) const;
+    QRadioButton* optType(int index) const {
+        return kavrel->findChildren<QRadioButton*>(u"optType"_s).value(index);
+    }
     GameList* list() const { return find<GameList>(u"Lijst"_s); }
     // The texts of the title list's entries, in list order.
     QStringList listEntries() const;

@@ -63,32 +63,6 @@ private Q_SLOTS:
         QCOMPARE(fileVersion(file), second);
     }
 
-    void aRefusedWriteIsReportedWithItsCause_data() {
-        QTest::addColumn<QString>("inTheWay"); // made a file, or with a trailing '/' a folder
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("a file where the folder belongs") << "Kavrel"
-                                                         << "The folder %1 cannot be created";
-        QTest::newRow("a folder where the file belongs") << "Kavrel/Kavrel.conf/"
-                                                         << "%1 is a folder";
-    }
-
-    void aRefusedWriteIsReportedWithItsCause() {
-        QFETCH(QString, inTheWay);
-        QFETCH(QString, reason);
-        QTemporaryDir folder;
-        const QString blocker = folder.filePath(inTheWay);
-        QVERIFY(inTheWay.endsWith(u'/') ? QDir().mkpath(blocker)
-                                        : QFile(blocker).open(QIODevice::WriteOnly));
-        const auto store = SettingsStore::openIniFile(folder.filePath(u"Kavrel/Kavrel.conf"_s));
-        QStringList reasons;
-        store->setFailureReporter([&](const QString& why) { reasons.append(why); });
-        store->SaveSetting(Section, Key, u"Kept"_s);
-        QCOMPARE(reasons.size(), 1);
-        const QString named = QDir::toNativeSeparators(QDir::cleanPath(blocker));
-        QVERIFY2(reasons.front().contains(reason.arg(named)), qPrintable(reasons.front()));
-        QCOMPARE(store->GetSetting(Section, Key, {}), u"Kept"_s);
-    }
-
     void storedTextsConvertAsTheyAlwaysHave() {
         QTemporaryDir folder;
         const auto store = SettingsStore::openIniFile(folder.filePath(u"Kavrel.conf"_s));

@@ -98,16 +98,16 @@ private Q_SLOTS:
     }
 
     void theDefaultExtensionIsAddedOnlyWhereNoFileExists() {
-        QTemporaryDir folder;
         for (const QString& name : {u"dosbox"_s, u"ROBOT.exe"_s, u"MAZE.EXE"_s})
-            QVERIFY(QFile(folder.filePath(name)).open(QIODevice::WriteOnly));
+            files.writeFile(u"picked/"_s + name, {});
         // What the user typed and the file it stands for (none for the empty text): the name
         // itself, then with the extension as given or in capitals; a folder is no file.
         for (const QString& row :
              u"dosbox=dosbox ROBOT=ROBOT.exe MAZE=MAZE.EXE GHOST= ="_s.split(u' ')) {
             const QString typed = row.section(u'=', 0, 0), found = row.section(u'=', 1);
-            QCOMPARE(existingFileFor(folder.filePath(typed), u"exe"_s),
-                     found.isEmpty() ? std::nullopt : std::optional(folder.filePath(found)));
+            QCOMPARE(existingFileFor(files.path(u"picked/"_s + typed), u"exe"_s),
+                     found.isEmpty() ? std::nullopt
+                                     : std::optional(files.path(u"picked/"_s + found)));
         }
     }
 };

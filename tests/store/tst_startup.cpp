@@ -111,18 +111,32 @@ private Q_SLOTS:
         QVERIFY(kavrel.dialogs.last().prompt.contains(QDir::toNativeSeparators(copy.fileName())));
     }
 
-    void aStoreThatRefusesWritesIsReportedOnce() {
+    void aStoreThatRefusesWritesIsReportedOnceWithItsCause_data() {
+        QTest::addColumn<QString>("inTheWay"); // made a file, or with a trailing '/' a folder
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a file where the folder belongs") << "config/Kavrel"
+                                                         << "The folder %1 cannot be created";
+        QTest::newRow("a folder where the file belongs") << "config/Kavrel/Kavrel.conf/"
+                                                         << "%1 is a folder";
+    }
+
+    void aStoreThatRefusesWritesIsReportedOnceWithItsCause() {
+        QFETCH(QString, inTheWay);
+        QFETCH(QString, reason);
         KavrelFixture kavrel;
-        // A file where the store's folder belongs: nobody, root included, can write the store.
+        // Nobody, root included, can write the store then.
         QVERIFY(QDir(kavrel.path(u"config/Kavrel"_s)).removeRecursively());
-        kavrel.writeFile(u"config/Kavrel"_s, "in the way");
+        const QString blocker = kavrel.path(inTheWay);
+        QVERIFY(inTheWay.endsWith(u'/') ? QDir().mkpath(blocker)
+                                        : QFile(blocker).open(QIODevice::WriteOnly));
         kavrel.dialogs.acknowledge();
         Hoofdscherm& window = kavrel.start();
         // The window keeps running on what it holds, and says so only once a run.
         clickExitCheck(kavrel);
-        QVERIFY(!window.autoExit());
-        QCOMPARE(kavrel.dialogs.shown().size(), 1);
+        QVERIFY(!window.autoExit() && kavrel.dialogs.shown().size() == 1);
         VERIFY_DIALOGS(kavrel.dialogs);
+        const QString prompt = kavrel.dialogs.last().prompt;
+        QVERIFY2(prompt.contains(reason.arg(QDir::cleanPath(blocker))), qPrintable(prompt));
     }
 };
 

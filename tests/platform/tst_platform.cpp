@@ -112,8 +112,9 @@ private Q_SLOTS:
         // Tabs, form feeds and the DOS end-of-file mark are text too.
         row("DOS frame", "\xC9\xCD\xCD\xBB\t\f\r\n\200a f\x81r \232ber\x1A",
             u"╔══╗\t\f\r\nÇa für Über\x1A"_s);
+        row("shade", "\xB0\xB0\xB0", u"░░░"_s);
 #ifndef Q_OS_WIN
-        row("German", "Gr\xF6\337e, \xC4pfel, GR\xD6\337E", u"Größe, Äpfel, GRÖßE"_s);
+        row("German", "Gr\xF6\337e,\xA0\xC4pfel, GR\xD6\337E", u"Größe,\u00A0Äpfel, GRÖßE"_s);
         row("capitals", "Umlaute: \xC4\xD6\xDC \xE4\xF6\xFC", u"Umlaute: ÄÖÜ äöü"_s);
         row("French", "\xC9l\xE8ve \x97 \253d\xE9j\xE0 vu\xBB \x9Cuvre \x80",
             u"Élève — «déjà vu» œuvre €"_s);

@@ -67,14 +67,12 @@ void KavrelFixture::seedGames(const QList<GameEntry>& games, std::optional<int> 
     // One file write for the whole collection, so that large collections seed quickly.
     QSettings settings(storePath(), QSettings::IniFormat);
     settings.setValue(u"Games/Count"_s, integerText(int(games.size())));
-    for (int n = 1; n <= games.size(); ++n) {
-        const GameEntry& game = games[n - 1];
-        const QString section = u"Game%1/"_s.arg(n, 4, 10, QChar(u'0'));
-        settings.setValue(section + u"GPath"_s, game.GPath);
-        settings.setValue(section + u"GBmp"_s, game.GBmp);
-        settings.setValue(section + u"GText"_s, game.GText);
-        settings.setValue(section + u"GTitle"_s, game.GTitle);
-        settings.setValue(section + u"GType"_s, booleanText(game.GType));
+    for (int n = 1; const GameEntry& game : games) {
+        const QString values[] = {game.GPath, game.GBmp, game.GText, game.GTitle,
+                                  booleanText(game.GType)};
+        for (int k = 0; const char* key : {"GPath", "GBmp", "GText", "GTitle", "GType"})
+            settings.setValue(GameKey(n) + u'/' + QLatin1StringView(key), values[k++]);
+        ++n;
     }
     if (last)
         settings.setValue(u"Games/Last"_s, integerText(*last));

@@ -104,8 +104,8 @@ private Q_SLOTS:
     void keysAndButtonsMoveOnceAndStopAtBothEnds() {
         QList<GameEntry> games(20);
         for (int n = 0; n < 20; ++n)
-            games[n].GTitle = u"7th|Alpha|Beta|bravo|0 A.D.|Delta"_s.split(u'|').value(
-                n, u"Game %1"_s.arg(n + 1));
+            games[n].GTitle =
+                u"7th|Alpha|Beta|bravo|0 A.D.|Zulu"_s.split(u'|').value(n, u"Game %1"_s.arg(n + 1));
         KavrelFixture kavrel;
         kavrel.seedGames(games);
         Hoofdscherm& window = kavrel.start();
@@ -126,19 +126,33 @@ private Q_SLOTS:
         using enum Qt::Key;
         const int shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier, alt = Qt::AltModifier,
                   ctrlShift = ctrl | shift;
-        // Key, from, to, text, modifiers.
-        const std::tuple<Qt::Key, int, int, const char*, int> moves[] = {
-            {Key_Down, 4, 5, "", 0},       {Key_Right, 0, 1, "", 0},
-            {Key_Left, 2, 1, "", 0},       {Key_Up, 0, 0, "", 0},
-            {Key_Down, 19, 19, "", 0},     {Key_Down, 3, 4, "", shift},
-            {Key_PageDown, 3, 13, "", 0},  {Key_PageDown, 13, 19, "", 0},
-            {Key_PageUp, 15, 5, "", 0},    {Key_PageUp, 4, 0, "", 0},
-            {Key_End, 6, 19, "", 0},       {Key_Home, 6, 0, "", 0},
-            {Key_B, 2, 3, "b", 0},         {Key_B, 3, 2, "B", shift},
-            {Key_7, 2, 0, "7", 0},         {Key_Q, 19, 19, "q", 0},
-            {Key_Home, 6, 6, "", alt},     {Key_Down, 4, 4, "", ctrl},
-            {Key_G, 2, 2, "g", ctrlShift}, {Key_0, 5, 4, "0", 0},
-            {Key_A, 2, 1, "a", 0}};
+        struct Move {
+            Qt::Key key;
+            int from, to;
+            const char* text = "";
+            int modifiers = 0;
+        } const moves[] = {{Key_Down, 4, 5},
+                           {Key_Right, 0, 1},
+                           {Key_Left, 2, 1},
+                           {Key_Up, 0, 0},
+                           {Key_Down, 19, 19},
+                           {Key_Down, 3, 4, "", shift},
+                           {Key_PageDown, 3, 13},
+                           {Key_PageDown, 13, 19},
+                           {Key_PageUp, 15, 5},
+                           {Key_PageUp, 4, 0},
+                           {Key_End, 6, 19},
+                           {Key_Home, 6, 0},
+                           {Key_B, 2, 3, "b"},
+                           {Key_B, 3, 2, "B", shift},
+                           {Key_7, 2, 0, "7"},
+                           {Key_Q, 19, 19, "q"},
+                           {Key_Home, 6, 6, "", alt},
+                           {Key_Down, 4, 4, "", ctrl},
+                           {Key_G, 2, 2, "g", ctrlShift},
+                           {Key_0, 5, 4, "0"},
+                           {Key_A, 2, 1, "a"},
+                           {Key_Z, 2, 5, "z"}};
         for (int i = 0; const auto& [key, from, to, text, modifiers] : moves) {
             list->setListIndex(from);
             QWidget* focused = controls[i++ % 3];
@@ -152,6 +166,11 @@ private Q_SLOTS:
         }
         QVERIFY(
             std::ranges::all_of(window.games(), [](const GameEntry& game) { return game.GType; }));
+        // Keys the window leaves alone reach the description box, which only shows its text.
+        controls[0]->setFocus();
+        keys(Qt::Key_Delete);
+        QCOMPARE(kavrel.find<DescriptionBox>(u"RTB1"_s)->toPlainText(),
+                 u"No description available"_s);
 
         // A held key moves once, when let go, however its repeats come: flagged (633) or not, a
         // release and a press with the same time stamp are a repeat. Two quick strokes move twice.
@@ -160,11 +179,15 @@ private Q_SLOTS:
         QTRY_COMPARE(list->ListIndex(), 4);
         keys(Qt::Key_PageDown, {1000, 1050, 1100, 1150});
         QTRY_COMPARE(list->ListIndex(), 19);
-        // The next button at the end refreshes the caption and hands the focus on all the same.
-        controls[0]->setFocus();
-        window.setWindowTitle(QString());
-        window.KnopVolgende_Click();
-        QVERIFY(at(19) && kavrel.focused() == kavrel.find<QWidget>(u"Picture1"_s));
+        // The arrow buttons at the ends refresh the caption and hand the focus on all the same.
+        for (const auto& [click, end] : {std::pair(&Hoofdscherm::KnopVolgende_Click, 19),
+                                         {&Hoofdscherm::KnopVorige_Click, 0}}) {
+            list->setListIndex(end);
+            controls[0]->setFocus();
+            window.setWindowTitle(QString());
+            (window.*click)();
+            QVERIFY(at(end) && kavrel.focused() == kavrel.find<QWidget>(u"Picture1"_s));
+        }
         // Of two keys down at once only the one pressed last acts, on its release.
         list->setListIndex(4);
         QWidget* focused = QApplication::focusWidget();
@@ -182,6 +205,23 @@ private Q_SLOTS:
         QVERIFY(QTest::qWaitForWindowActive(&field));
         QTest::keyClick(&field, 'g');
         QVERIFY(field.text() == u"g"_s && list->ListIndex() == 5);
+    }
+
+    // Each control and menu item is found by its name, and a screen reader names each control.
+    void controlsHaveTheirNames() {
+        KavrelFixture kavrel;
+        kavrel.start();
+        for (const QString& name :
+             u"ExitCheck KnopSpelen KnopVolgende KnopVorige Lijst Picture1 RTB1 optType mnuGame "
+             u"MnuBestandNieuw MnuBestandVerwijderen MnuBestandOpen MnuBestandAfsluiten mnuChange "
+             u"MnuBewerkenTitel MnuBewerkenAfbeelding MnuBewerkenBeschrijving MnuBewerkenDoel "
+             u"mnu_remove_screenshot mnu_remove_description mnu_game_dos mnu_game_win mnuDOSBox "
+             u"mnuKavrelFolder mnuLocateDOSBox mnuExitOption MnuHelp dummie01 dummie02 dummie03 "
+             u"dummie04"_s.split(u' '))
+            QVERIFY2(kavrel.find<QObject>(name), qPrintable(name));
+        for (QWidget* control : kavrel.window().centralWidget()->findChildren<QWidget*>(
+                 QString(), Qt::FindDirectChildrenOnly))
+            QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
     }
 };
 

@@ -10,6 +10,7 @@
 #include "platform/ProcessStarter.h"
 
 #include <QProcess>
+#include <unistd.h>
 
 static QString contentOf(const QString& path) {
     QFile file(path);
@@ -176,6 +177,9 @@ private Q_SLOTS:
     }
 
     void initTestCase() {
+        // Kavrel's own input is a pipe, which no game may share.
+        int input[2];
+        QVERIFY(::pipe(input) == 0 && ::dup2(input[0], 0) == 0);
         // The emulator notes what it was asked to start.
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(shelf.path(u"config"_s)));
         const QByteArray dosBox = "#!/bin/sh\necho \"$1\" > \"$0.started\"\n";

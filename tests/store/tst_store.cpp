@@ -103,6 +103,7 @@ private Q_SLOTS:
         const QByteArray games = "[Game0001]\nGTitle=One\n[Games]\nCount=1\n";
         const QString text = QString::fromLatin1(games);
         QTest::newRow("as Kavrel writes it") << games << false;
+        QTest::newRow("subsections") << games + "[Options/A]\nX=1\n[Options\\B]\nY=1\n" << false;
         QTest::newRow("a bracket in a title")
             << "[Game0001]\nGTitle=A]\nGType=True\n[Games]\nCount=1\n"_ba << false;
         QTest::newRow("an unbalanced quote") << "[Game0000]\nGTitle=12\" edition\n" + games << true;

@@ -33,22 +33,6 @@ class PlatformTest : public QObject {
     }
 
 private Q_SLOTS:
-    void valuesRoundTripExactly_data() {
-        QTest::addColumn<QString>("value");
-        for (const char* value : {"", "C:\\GAMES\\ROBOT.EXE", "\\\\server\\share\\", "  Alpha II  ",
-                                  "a=b; c # d [e] %f", "Monkey Island, The", "\"Quoted\" 'single'",
-                                  "Kåre's Äventyr – ñ 日本", "007", "@Variant(x)", "one\ntwo"})
-            QTest::newRow(value) << QString::fromUtf8(value);
-    }
-
-    void valuesRoundTripExactly() {
-        QFETCH(QString, value);
-        QTemporaryDir folder;
-        const QString file = folder.filePath(u"Kavrel/Kavrel.conf"_s);
-        SettingsStore::openIniFile(file)->SaveSetting(Section, Key, value);
-        QCOMPARE(reread(file), value);
-    }
-
     void aBatchReachesTheDiskWholeAndOnlyWhenSomethingChanged() {
         QTemporaryDir folder;
         const QString file = folder.filePath(u"Kavrel.conf"_s);

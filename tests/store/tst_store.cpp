@@ -2,7 +2,6 @@
 // and for stores that hold what Kavrel itself never writes or that were not read as they stand;
 // the title order, where the exchange sort leaves equal titles, and the sort in the window.
 #include "KavrelFixture.h"
-#include "platform/PictureLoading.h"
 #include "store/StoreLayout.h"
 #include "store/TitleSort.h"
 
@@ -77,11 +76,6 @@ private Q_SLOTS:
                                       {u"Options/GExit"_s, "False"}})
             QCOMPARE(kavrel.onDisk(n.section(u'/', 0, 0), n.section(u'/', 1)),
                      QString::fromLatin1(type));
-        kavrel.seed(u"Games"_s, u"Count"_s, u"-2"_s);
-        QVERIFY(kavrel.start().helpShown());
-        QCOMPARE(kavrel.find<PictureBox>(u"Picture1"_s)->picture(),
-                 *LoadPicture(kavrel.appFolder() + u"/Default.bmp"_s));
-        QVERIFY(!kavrel.action(u"MnuBestandVerwijderen"_s)->isEnabled());
     }
 
     void aCanonicalStoreIsNeitherRewrittenAtStartNorWhileBrowsing() {
@@ -184,45 +178,6 @@ private Q_SLOTS:
                              qPrintable(drawn.join(u',')));
                 }
             }
-        }
-    }
-
-    void sortsTableAndListTogether() {
-        QRandomGenerator random(7);
-        QStringList drawn;
-        for (int i = 0; i < 120; ++i)
-            drawn.append(u"Doom|doom|Dune|Doom II|"_s.split(u'|')[random.bounded(5)]);
-        // The titles and the game selected.
-        const std::pair<QStringList, int> cases[] = {{u"B|A|B"_s.split(u'|'), 0}, {drawn, 17}};
-        for (const auto& [titles, selected] : cases) {
-            KavrelFixture kavrel;
-            QList<GameEntry> games;
-            for (int i = 0; const QString& title : titles) {
-                const QString n = QString::number(i++);
-                games.append(
-                    {u"p"_s + n, {}, kavrel.writeFile(n, n.toLatin1()), title, i % 3 == 0});
-            }
-            kavrel.seedGames(games, selected);
-            Hoofdscherm& window = kavrel.start();
-            window.setWindowTitle(u"stale"_s);
-
-            window.BubbleSort();
-
-            QList<GameEntry> sorted;
-            QStringList sortedTitles;
-            for (int i : exchangeSortedByHand(titles)) {
-                sorted.append(games[i]);
-                sortedTitles.append(titles[i]);
-            }
-            QCOMPARE(tableOf(window), sorted);
-            QCOMPARE(kavrel.listEntries(), sortedTitles);
-            // With equal titles the last of them is selected, whichever game was, and shown afresh.
-            const int reselected = int(sortedTitles.lastIndexOf(titles[selected]));
-            QCOMPARE(kavrel.list()->ListIndex(), reselected);
-            QCOMPARE(window.windowTitle() + u'|' +
-                         kavrel.find<DescriptionBox>(u"RTB1"_s)->toPlainText(),
-                     u"Kavrel (Game %1 of %2)|"_s.arg(reselected + 1).arg(titles.size()) +
-                         sorted[reselected].GPath.mid(1));
         }
     }
 };

@@ -24,12 +24,6 @@ QString ScriptedDialogs::problems() const {
     return all.join(u"; "_s);
 }
 
-void ScriptedDialogs::reset() {
-    script.clear();
-    history.clear();
-    unexpected.clear();
-}
-
 std::optional<ScriptedDialogs::Answer> ScriptedDialogs::take(const Shown& shown) {
     history.append(shown);
     if (script.empty()) {

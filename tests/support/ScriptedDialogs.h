@@ -46,8 +46,6 @@ public:
     const Shown& last() const { return history.back(); }
     // Empty when every dialog was scripted and every answer used; otherwise what went wrong.
     QString problems() const;
-    // Forgets the history, the problems and the answers not yet used.
-    void reset();
 
     std::optional<QString> openFile(const OpenFileRequest& request) override;
     QString InputBox(const QString& prompt, const QString& title,

@@ -1,10 +1,14 @@
-// What the window's design promises a user beyond its captions: a fixed size, the focus order
-// of the controls, screenshots shown at their natural size from the top left, the type of the
-// selected game marked once; and moving through the collection with the arrow buttons, the
-// stepping and paging keys and the first-character jump, whichever control has the focus.
+// What the window promises a user beyond its captions: a fixed size, the focus order of the
+// controls, their names, screenshots shown at their natural size from the top left, and the type of
+// the selected game marked once; moving through the collection with the arrow buttons, the stepping
+// and paging keys and the first-character jump, whichever control has the focus; help in the
+// description box until the box loses the focus or a command hands it to the picture; and the ways
+// out of Kavrel, with the selected game remembered.
 #include "KavrelFixture.h"
 
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QMetaMethod>
 
 // Key events at whatever control has the focus, as keys go, a press and a release in turn; their
 // own modifiers only (QTest's clicks would also press Ctrl, Alt or Shift). Time 0: the platform
@@ -17,6 +21,14 @@ static void keys(Qt::Key key, std::initializer_list<quint64> times = {0, 0},
         event.setTimestamp(time);
         QApplication::sendEvent(QApplication::focusWidget(), &event);
     }
+}
+
+// What the toolkit does when the user's desktop session ends. The window does not look at the
+// session manager that comes with the request.
+static void endDesktopSession() {
+    const QMetaMethod sig = QMetaMethod::fromSignal(&QGuiApplication::commitDataRequest);
+    void* arguments[] = {nullptr, nullptr};
+    QMetaObject::activate(qApp, sig.enclosingMetaObject(), sig.relativeMethodIndex(), arguments);
 }
 
 class WindowTest : public QObject {
@@ -217,6 +229,81 @@ private Q_SLOTS:
         for (QWidget* control : kavrel.window().centralWidget()->findChildren<QWidget*>(
                  QString(), Qt::FindDirectChildrenOnly))
             QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+    }
+
+    void helpGivesWayWhenTheBoxLosesTheFocus() {
+        KavrelFixture kavrel;
+        kavrel.writeFile(u"app/readme.txt"_s, "How to add a game.");
+        const QString story = kavrel.writeFile(u"robot.txt"_s, "Robot's story");
+        Hoofdscherm& window = kavrel.start();
+        auto* rtb = kavrel.find<DescriptionBox>(u"RTB1"_s);
+        const auto helpStays = [&] {
+            QCOMPARE(rtb->toPlainText(), u"How to add a game."_s);
+        };
+        // The control clicked or the command run, and the program chosen in its first picker (none:
+        // Cancel), from an empty collection on. The commands hand the focus to the picture while
+        // their dialog still has the activation, as on a desktop; a dialog opening ends no help.
+        kavrel.dialogs.takeActivation = true;
+        for (bool first = true;
+             const QString& step : {u"MnuBestandNieuw"_s, u"MnuBestandNieuw ROBOT.EXE"_s,
+                                    u"MnuBewerkenDoel"_s, u"RTB1"_s, u"Picture1"_s}) {
+            const QString control = step.section(u' ', 0, 0), program = step.section(u' ', 1);
+            // Start-up with an empty collection shows the help as the command does.
+            if (!std::exchange(first, false))
+                kavrel.action(u"MnuHelp"_s)->trigger();
+            helpStays();
+            QVERIFY(rtb->toolTip() == u"Help on how to add games to your collection"_s &&
+                    kavrel.focused() == rtb);
+            if (!program.isEmpty()) {
+                kavrel.dialogs.chooseFile(kavrel.writeFile(program, "x"), helpStays);
+                kavrel.dialogs.type(u"Robot"_s);
+                kavrel.dialogs.cancelFile();
+                kavrel.dialogs.chooseFile(story);
+            } else if (control != u"Picture1"_s) {
+                kavrel.dialogs.cancelFile(helpStays);
+            }
+            if (QAction* command = kavrel.action(control))
+                command->trigger();
+            else if (control == u"RTB1"_s)
+                QTest::mouseDClick(rtb->viewport(), Qt::LeftButton, {}, QPoint(10, 10));
+            else
+                QTest::mouseClick(kavrel.find<QWidget>(control), Qt::LeftButton);
+            window.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            VERIFY_DIALOGS(kavrel.dialogs);
+            QCOMPARE(
+                rtb->toolTip() + u'|' + rtb->toPlainText(),
+                u"Description of the current selected game|"_s +
+                    (window.games().count() ? u"Robot's story"_s : u"No description available"_s));
+        }
+    }
+
+    void everyWayOutRemembersTheSelectedGameOnce() {
+        KavrelFixture kavrel;
+        const auto last = [&] {
+            return kavrel.onDisk(u"Games"_s, u"Last"_s);
+        };
+        // An empty collection leaves "Last" as it was.
+        kavrel.seed(u"Games"_s, u"Last"_s, u"3"_s);
+        QVERIFY(kavrel.start().close() && last() == u"3"_s);
+        // Exit, the close box (which cannot be refused) and the end of the desktop session store
+        // the selected game, -1 for none. The close that ends the program then, or follows the
+        // session's end, writes no second "Last"; the session's end leaves the ending to that
+        // close.
+        for (int way = 0; way < 3; ++way) {
+            kavrel.seedGames(QList<GameEntry>(6));
+            Hoofdscherm& window = kavrel.start();
+            const int index = way == 1 ? -1 : 4 - way;
+            kavrel.list()->setListIndex(index);
+            way == 0 ? kavrel.action(u"MnuBestandAfsluiten"_s)->trigger()
+                     : (way == 2 ? endDesktopSession() : void());
+            QVERIFY(way != 1 || window.close());
+            QVERIFY(last() == QString::number(index) &&
+                    kavrel.endProgramCalls == (way == 2 ? 3 : way + 2));
+            QVERIFY(QFile::remove(kavrel.storePath()));
+            window.close();
+            QVERIFY(!QFile::exists(kavrel.storePath()) && kavrel.endProgramCalls == way + 2);
+        }
     }
 };
 

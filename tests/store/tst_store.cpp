@@ -6,6 +6,7 @@
 #include "store/TitleSort.h"
 
 #include <QRandomGenerator>
+#include <QStringEncoder>
 #include <numeric>
 
 static GameEntry game(const QString& title, bool dos = true) {
@@ -103,8 +104,7 @@ private Q_SLOTS:
         QTest::newRow("an unbalanced quote") << "[Game0000]\nGTitle=12\" edition\n" + games << true;
         QTest::newRow("no count") << QByteArray("[Game0001]\nGTitle=One\n") << true;
         QTest::newRow("not UTF-8") << games + "; caf\xE9\n" << true;
-        QTest::newRow("UTF-16") << QByteArray(reinterpret_cast<const char*>(text.utf16()),
-                                              text.size() * 2)
+        QTest::newRow("UTF-16") << QByteArray(QStringEncoder(QStringEncoder::Utf16LE)(text))
                                 << true;
     }
 

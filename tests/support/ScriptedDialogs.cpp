@@ -5,11 +5,9 @@
 
 using namespace Qt::StringLiterals;
 
-static const char* const kindNames[] = {"open-file dialog", "input box", "message box",
-                                        "folder picker"};
-
 static QString kindName(ScriptedDialogs::Kind kind) {
-    return QString::fromLatin1(kindNames[int(kind)]);
+    return QStringList{u"open-file dialog"_s, u"input box"_s, u"message box"_s,
+                       u"folder picker"_s}[int(kind)];
 }
 
 static QString describe(const ScriptedDialogs::Shown& shown) {

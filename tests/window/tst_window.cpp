@@ -214,17 +214,14 @@ private Q_SLOTS:
         QVERIFY(field.text() == u"g"_s && list->ListIndex() == 5);
     }
 
-    // Each control and menu item is found by its name, and a screen reader names each control.
+    // The menu items that no other test finds are there by their names too, and a screen reader
+    // names each control.
     void controlsHaveTheirNames() {
         KavrelFixture kavrel;
         kavrel.start();
         for (const QString& name :
-             u"ExitCheck KnopSpelen KnopVolgende KnopVorige Lijst Picture1 RTB1 optType mnuGame "
-             u"MnuBestandNieuw MnuBestandVerwijderen MnuBestandOpen MnuBestandAfsluiten mnuChange "
-             u"MnuBewerkenTitel MnuBewerkenAfbeelding MnuBewerkenBeschrijving MnuBewerkenDoel "
-             u"mnu_remove_screenshot mnu_remove_description mnu_game_dos mnu_game_win mnuDOSBox "
-             u"mnuKavrelFolder mnuLocateDOSBox mnuExitOption MnuHelp dummie01 dummie02 dummie03 "
-             u"dummie04"_s.split(u' '))
+             u"mnuGame mnuDOSBox MnuBestandAfsluiten dummie01 dummie02 dummie03 dummie04"_s.split(
+                 u' '))
             QVERIFY2(kavrel.find<QObject>(name), qPrintable(name));
         for (QWidget* control : kavrel.window().centralWidget()->findChildren<QWidget*>(
                  QString(), Qt::FindDirectChildrenOnly))

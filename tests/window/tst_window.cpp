@@ -42,6 +42,16 @@ private Q_SLOTS:
         Hoofdscherm& window = kavrel.start();
         QCOMPARE(window.centralWidget()->size(), QSize(339, 411));
         QCOMPARE(window.minimumSize(), window.maximumSize());
+        // The picture and the description make one column; the arrow buttons are alike, and so are
+        // the buttons of the bottom row.
+        const auto place = [&](const char* name) {
+            return kavrel.find(QLatin1StringView(name))->geometry();
+        };
+        QVERIFY(place("Picture1").left() == place("RTB1").left() &&
+                place("Picture1").right() == place("RTB1").right());
+        QCOMPARE(place("KnopVorige").size(), place("KnopVolgende").size());
+        QVERIFY(place("KnopSpelen").size() == kavrel.optType(0)->size() &&
+                kavrel.optType(1)->size() == kavrel.optType(0)->size());
         QStringList visited;
         for (int step = 0; step < 9; ++step) {
             QWidget* current = kavrel.focused();

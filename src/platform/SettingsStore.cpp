@@ -100,10 +100,14 @@ void SettingsStore::DeleteSetting(const QString& section, const QString& key) {
     record(section, key, std::nullopt);
 }
 
-void SettingsStore::record(const QString& section, const QString& key,
-                           std::optional<QString> value) {
+void SettingsStore::SaveChange(const QString& section, const QString& key, const QString& value) {
+    record(section, key, value, false);
+}
+
+void SettingsStore::record(const QString& section, const QString& key, std::optional<QString> value,
+                           bool compare) {
     const QString wanted = settingsKey(section, key);
-    if (matchesStored(wanted, value))
+    if (compare && matchesStored(wanted, value))
         pending.remove(wanted);
     else
         pending.insert(wanted, std::move(value));

@@ -42,6 +42,9 @@ public:
                        const QString& defaultValue) const;
     void SaveSetting(const QString& section, const QString& key, const QString& value);
     void DeleteSetting(const QString& section, const QString& key);
+    // A write the caller knows to change the stored value: it skips the comparison with the file,
+    // which at thousands of keys a command costs as much as the writing itself.
+    void SaveChange(const QString& section, const QString& key, const QString& value);
 
     void setFailureReporter(FailureReporter reporter) { reportFailure = std::move(reporter); }
     // Called once with a notice when the file was copied aside before a write.
@@ -72,7 +75,8 @@ private:
     using SettingsFactory = std::function<std::unique_ptr<QSettings>()>;
     explicit SettingsStore(SettingsFactory factory, bool isFile);
 
-    void record(const QString& section, const QString& key, std::optional<QString> value);
+    void record(const QString& section, const QString& key, std::optional<QString> value,
+                bool compare = true);
     bool matchesStored(const QString& key, const std::optional<QString>& value) const;
     void commit();
     bool keepMisreadFile();

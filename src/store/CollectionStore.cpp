@@ -43,8 +43,10 @@ void writeGameTable(SettingsStore& store, const GameTable& table, const GameTabl
             continue;
         const QString key = GameKey(n);
         const auto write = [&](const QString& name, QString GameEntry::*field) {
-            if (!was || was->*field != game.*field)
+            if (!was)
                 store.SaveSetting(key, name, game.*field);
+            else if (was->*field != game.*field)
+                store.SaveChange(key, name, game.*field);
         };
         write(GPath, &GameEntry::GPath);
         write(GBmp, &GameEntry::GBmp);

@@ -35,7 +35,21 @@ void flushToDisk(const QString& path) {
 }
 #endif
 
-QString userStorePath() {
+} // namespace
+
+std::unique_ptr<SettingsStore> SettingsStore::openUserStore() {
+#ifdef Q_OS_WIN
+    // Per-user program settings of this kind have always lived under this key; a collection
+    // stored there keeps working.
+    return std::unique_ptr<SettingsStore>(new SettingsStore(
+        [] { return std::make_unique<QSettings>(userStoreLocation(), QSettings::NativeFormat); },
+        false));
+#else
+    return openIniFile(userStoreLocation());
+#endif
+}
+
+QString SettingsStore::userStoreLocation() {
 #ifdef Q_OS_WIN
     return QStringLiteral("HKEY_CURRENT_USER\\Software\\VB and VBA Program Settings\\Kavrel");
 #else
@@ -44,24 +58,6 @@ QString userStorePath() {
         base = QDir::homePath() + QStringLiteral("/.config");
     return base + QStringLiteral("/Kavrel/Kavrel.conf");
 #endif
-}
-
-} // namespace
-
-std::unique_ptr<SettingsStore> SettingsStore::openUserStore() {
-#ifdef Q_OS_WIN
-    // Per-user program settings of this kind have always lived under this key; a collection
-    // stored there keeps working.
-    return std::unique_ptr<SettingsStore>(new SettingsStore(
-        [] { return std::make_unique<QSettings>(userStorePath(), QSettings::NativeFormat); },
-        false));
-#else
-    return openIniFile(userStorePath());
-#endif
-}
-
-QString SettingsStore::userStoreLocation() {
-    return userStorePath();
 }
 
 std::unique_ptr<SettingsStore> SettingsStore::openIniFile(const QString& path) {

@@ -38,22 +38,24 @@ GameTable readGameTable(SettingsStore& store) {
 void writeGameTable(SettingsStore& store, const GameTable& table, const GameTable& stored) {
     for (int n = 1; n <= table.count(); ++n) {
         const GameEntry& game = table[n];
-        const GameEntry* was = stored.contains(n) ? &stored[n] : nullptr;
-        if (was && *was == game)
+        const bool isNew = !stored.contains(n);
+        const GameEntry& before = isNew ? game : stored[n];
+        if (!isNew && before == game)
             continue;
         const QString key = GameKey(n);
-        const auto write = [&](const QString& name, QString GameEntry::*field) {
-            if (!was)
-                store.SaveSetting(key, name, game.*field);
-            else if (was->*field != game.*field)
-                store.SaveChange(key, name, game.*field);
+        // A new number's keys go through the store's own comparison with the file; the keys of a
+        // number that held another game are known to change where they differ.
+        const auto write = [&](const QString& name, const QString& value, bool changed) {
+            if (isNew)
+                store.SaveSetting(key, name, value);
+            else if (changed)
+                store.SaveChange(key, name, value);
         };
-        write(GPath, &GameEntry::GPath);
-        write(GBmp, &GameEntry::GBmp);
-        write(GText, &GameEntry::GText);
-        write(GTitle, &GameEntry::GTitle);
-        if (!was || was->GType != game.GType)
-            store.SaveSetting(key, GType, booleanText(game.GType));
+        write(GPath, game.GPath, before.GPath != game.GPath);
+        write(GBmp, game.GBmp, before.GBmp != game.GBmp);
+        write(GText, game.GText, before.GText != game.GText);
+        write(GTitle, game.GTitle, before.GTitle != game.GTitle);
+        write(GType, booleanText(game.GType), before.GType != game.GType);
     }
 }
 

@@ -189,7 +189,7 @@ private Q_SLOTS:
             const bool screenshot = row < 2;
             KavrelFixture kavrel;
             const GameEntry alpha{.GPath = u"pa"_s, .GTitle = u"Alpha"_s};
-            GameEntry bravo{u"pb"_s, kavrel.writePicture(u"b/b.gif"_s, QSize(4, 4), Qt::red, "GIF"),
+            GameEntry bravo{u"pb"_s, kavrel.writeFile(u"b/b.gif"_s, RedPixelGif),
                             kavrel.writeFile(u"b/b.txt"_s, "Old"), u"Bravo"_s, false};
             kavrel.seedGames({alpha, bravo}, 1);
             Hoofdscherm& window = kavrel.start();

@@ -12,11 +12,6 @@
 #include <QProcess>
 #include <unistd.h>
 
-static QString contentOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
 // A game's program (one ending in ".COM" is a DOS game's), the DOSBox location stored, the search
 // path, what starts (the program and its arguments), and what the box says after "Could not
 // execute".
@@ -165,8 +160,8 @@ private Q_SLOTS:
                 ? u"OK closed"_s
                 : (QStringList{dos ? QDir::currentPath() : folder, u"no input"_s} + starts)
                       .join(u'\n');
-        QTRY_COMPARE_WITH_TIMEOUT(contentOf(record), why.isEmpty() ? ran + u'\n' : QString(),
-                                  20000);
+        QTRY_COMPARE_WITH_TIMEOUT(QString::fromUtf8(fileBytes(record)),
+                                  why.isEmpty() ? ran + u'\n' : QString(), 20000);
         // The box names the game's program, and says why in its second line.
         const ScriptedDialogs::Shown box = kavrel.dialogs.shown().value(0);
         QVERIFY2(why.isEmpty() ||
@@ -207,7 +202,8 @@ private Q_SLOTS:
         QVERIFY(process->waitForFinished(30000));
         QCOMPARE(process->exitCode(), status);
         QVERIFY(QString::fromUtf8(process->readAll()).contains(output));
-        QTRY_COMPARE(contentOf(shelf.path(u"dosbox.sh.started"_s)).trimmed(), started);
+        QTRY_COMPARE(QString::fromUtf8(fileBytes(shelf.path(u"dosbox.sh.started"_s))).trimmed(),
+                     started);
         QCOMPARE(shelf.storeFileBytes(), store);
     }
 

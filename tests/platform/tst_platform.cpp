@@ -68,12 +68,9 @@ private Q_SLOTS:
         QTemporaryDir folder;
         const auto store = SettingsStore::openIniFile(folder.filePath(u"Kavrel.conf"_s));
         // Counts are 16-bit numbers, at most the 9999 games the sections can name.
-        for (const auto& [stored, count] : {std::pair(" 2 ", 2),
-                                            {"many", 0},
-                                            {"2.5", 0},
-                                            {"-3", 0},
-                                            {"32768", 0},
-                                            {"12000", 9999}}) {
+        const std::pair<const char*, int> counts[] = {{" 2 ", 2}, {"many", 0},  {"2.5", 0},
+                                                      {"-3", 0},  {"32768", 0}, {"12000", 9999}};
+        for (const auto& [stored, count] : counts) {
             store->SaveSetting(u"Games"_s, u"Count"_s, QString::fromLatin1(stored));
             QCOMPARE(readGameCount(*store), count);
         }
@@ -85,7 +82,8 @@ private Q_SLOTS:
         QTest::addColumn<QSize>("picture"); // none: no picture
         QTest::addColumn<Text>("text");     // nothing: no text
         // Each format under a name that claims another one; of a huge one only the shown corner.
-        for (const char* format : {"BMP", "GIF", "JPEG", "PNG", "8000x8000 JPEG"}) {
+        QTest::newRow("GIF") << files.writeFile(u"GIF.txt"_s, RedPixelGif) << QSize(1, 1) << Text();
+        for (const char* format : {"BMP", "JPEG", "PNG", "8000x8000 JPEG"}) {
             const QSize size = format[0] == '8' ? QSize(8000, 8000) : QSize(40, 30);
             const QString path = files.writePicture(QLatin1StringView(format) + u".txt"_s, size,
                                                     Qt::green, format[0] == '8' ? "JPEG" : format);
@@ -96,10 +94,10 @@ private Q_SLOTS:
         // Tabs, form feeds and the DOS end-of-file mark are text too.
         row("DOS frame", "\xC9\xCD\xCD\xBB\t\f\r\n\200a f\x81r \232ber\x1A",
             u"╔══╗\t\f\r\nÇa für Über\x1A"_s);
-        row("shade", "\xB0\xB0\xB0", u"░░░"_s);
+        row("shades", "\xB0\xDF\xB0", u"░▀░"_s);
 #ifndef Q_OS_WIN
         row("German", "Gr\xF6\337e,\xA0\xC4pfel, GR\xD6\337E", u"Größe,\u00A0Äpfel, GRÖßE"_s);
-        row("capitals", "Umlaute: \xC4\xD6\xDC \xE4\xF6\xFC", u"Umlaute: ÄÖÜ äöü"_s);
+        row("capitals", "Umlaute: \xC4\xD6\xDC \xE4\xF6, 5 \x80", u"Umlaute: ÄÖÜ äö, 5 €"_s);
         row("French", "\xC9l\xE8ve \x97 \253d\xE9j\xE0 vu\xBB \x9Cuvre \x80",
             u"Élève — «déjà vu» œuvre €"_s);
 #endif

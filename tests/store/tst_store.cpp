@@ -9,27 +9,17 @@
 #include <QStringEncoder>
 #include <numeric>
 
-static GameEntry game(const QString& title, bool dos = true) {
-    return {u"C:\\GAMES\\%1.EXE"_s.arg(title), {}, {}, title, dos};
-}
-
-static void clickExitCheck(KavrelFixture& kavrel) {
-    kavrel.find<QCheckBox>(u"ExitCheck"_s)->click();
-}
-
 // The exchange sort as it is meant to run, swap by swap: element k is the index of the title
 // that ends at position k. Slow, and plain enough to trust as the reference.
 static std::vector<int> exchangeSortedByHand(QStringList titles) {
-    std::vector<int> order(static_cast<std::size_t>(titles.size()));
+    std::vector<int> order(titles.size());
     std::iota(order.begin(), order.end(), 0);
-    for (qsizetype i = 0; i + 1 < titles.size(); ++i) {
-        for (qsizetype j = i + 1; j < titles.size(); ++j) {
+    for (qsizetype i = 0; i + 1 < titles.size(); ++i)
+        for (qsizetype j = i + 1; j < titles.size(); ++j)
             if (titleBefore(titles[j], titles[i])) {
                 titles.swapItemsAt(i, j);
-                std::swap(order[static_cast<std::size_t>(i)], order[static_cast<std::size_t>(j)]);
+                std::swap(order[i], order[j]);
             }
-        }
-    }
     return order;
 }
 
@@ -37,28 +27,30 @@ class StoreTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void theLastGameIsSelectedWhenItIsInTheCollection_data() {
-        QTest::addColumn<QString>("last");
-        QTest::addColumn<int>("shown");
-        QTest::newRow("in the collection") << u"2"_s << 2;
-        QTest::newRow("at the count") << u"3"_s << 0;
-        QTest::newRow("no number reads as the first") << u"third"_s << 0;
-    }
-
-    void theLastGameIsSelectedWhenItIsInTheCollection() {
-        QFETCH(QString, last);
-        QFETCH(int, shown);
-        KavrelFixture kavrel;
-        // Stored out of title order: start-up keeps the stored order and writes no order back.
-        kavrel.seedGames({game(u"Zebra"_s), game(u"Alpha"_s), game(u"Moon"_s, false)});
-        kavrel.seed(u"Games"_s, u"Last"_s, last);
-        Hoofdscherm& window = kavrel.start();
-        QCOMPARE(kavrel.listEntries(), u"Zebra,Alpha,Moon"_s.split(u','));
-        QCOMPARE(window.windowTitle(), u"Kavrel (Game %1 of 3)"_s.arg(shown + 1));
-        QCOMPARE(kavrel.optType(1)->isChecked(), shown == 2);
-        QCOMPARE(kavrel.find<QWidget>(u"KnopVorige"_s)->isEnabled(), shown > 0);
-        QCOMPARE(kavrel.storedGame(1), game(u"Zebra"_s));
-        VERIFY_DIALOGS(kavrel.dialogs);
+    void aStoredCollectionComesUpAsStoredAndIsNotRewrittenWhileBrowsing() {
+        // The game selected at the last exit comes up, when it is in the collection; at the count
+        // or without a number, the first. Stored out of title order: start-up keeps the stored
+        // order. Neither start-up nor browsing writes anything.
+        for (const auto& [last, shown] : {std::pair(u"2"_s, 2), {u"3"_s, 0}, {u"third"_s, 0}}) {
+            KavrelFixture kavrel;
+            kavrel.seedGames({{.GTitle = u"Zebra"_s},
+                              {.GTitle = u"Alpha"_s},
+                              {.GTitle = u"Moon"_s, .GType = false}});
+            kavrel.seed(u"Games"_s, u"Last"_s, last);
+            kavrel.seed(u"Options"_s, u"GExit"_s, u"True"_s);
+            const QString version = fileVersion(kavrel.storePath());
+            Hoofdscherm& window = kavrel.start();
+            QCOMPARE(kavrel.listEntries(), u"Zebra,Alpha,Moon"_s.split(u','));
+            QCOMPARE(window.windowTitle(), u"Kavrel (Game %1 of 3)"_s.arg(shown + 1));
+            QCOMPARE(kavrel.optType(1)->isChecked(), shown == 2);
+            QCOMPARE(kavrel.find<QWidget>(u"KnopVorige"_s)->isEnabled(), shown > 0);
+            kavrel.pickTitle(1);
+            kavrel.pickTitle(0);
+            QCOMPARE(fileVersion(kavrel.storePath()), version);
+            kavrel.find<QCheckBox>(u"ExitCheck"_s)->click();
+            QVERIFY(fileVersion(kavrel.storePath()) != version);
+            VERIFY_DIALOGS(kavrel.dialogs);
+        }
     }
 
     void storesKavrelNeverWroteLoadWhatTheyCan() {
@@ -71,32 +63,18 @@ private Q_SLOTS:
         QCOMPARE(kavrel.start().games().count(), 3);
         QVERIFY(!kavrel.find<QCheckBox>(u"ExitCheck"_s)->isChecked());
         QVERIFY(!kavrel.action(u"mnuExitOption"_s)->isChecked());
-        for (const auto& [n, type] : {std::pair(GameKey(1) + u"/GType"_s, "False"),
-                                      {GameKey(2) + u"/GType"_s, "True"},
-                                      {GameKey(3) + u"/GType"_s, "True"},
-                                      {u"Options/GExit"_s, "False"}})
-            QCOMPARE(kavrel.onDisk(n.section(u'/', 0, 0), n.section(u'/', 1)),
-                     QString::fromLatin1(type));
-    }
-
-    void aCanonicalStoreIsNeitherRewrittenAtStartNorWhileBrowsing() {
-        KavrelFixture kavrel;
-        kavrel.seedGames({game(u"One"_s), game(u"Two"_s, false)}, 0);
-        kavrel.seed(u"Options"_s, u"GExit"_s, u"True"_s);
-        const QString version = fileVersion(kavrel.storePath());
-        kavrel.start();
-        kavrel.pickTitle(1);
-        kavrel.pickTitle(0);
-        QCOMPARE(fileVersion(kavrel.storePath()), version);
-        clickExitCheck(kavrel);
-        QVERIFY(fileVersion(kavrel.storePath()) != version);
+        const auto stored = [&](const QString& section, const QString& key) {
+            return kavrel.onDisk(section, key).value_or(u"absent"_s);
+        };
+        QCOMPARE((QStringList{stored(GameKey(1), u"GType"_s), stored(GameKey(2), u"GType"_s),
+                              stored(GameKey(3), u"GType"_s), stored(u"Options"_s, u"GExit"_s)}),
+                 u"False True True False"_s.split(u' '));
     }
 
     void aMisreadStoreIsCopiedAsideBeforeTheFirstWrite_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<bool>("copied");
         const QByteArray games = "[Game0001]\nGTitle=One\n[Games]\nCount=1\n";
-        const QString text = QString::fromLatin1(games);
         QTest::newRow("as Kavrel writes it") << games << false;
         QTest::newRow("subsections") << games + "[Options/A]\nX=1\n[Options\\B]\nY=1\n" << false;
         QTest::newRow("a bracket in a title")
@@ -104,6 +82,7 @@ private Q_SLOTS:
         QTest::newRow("an unbalanced quote") << "[Game0000]\nGTitle=12\" edition\n" + games << true;
         QTest::newRow("no count") << QByteArray("[Game0001]\nGTitle=One\n") << true;
         QTest::newRow("not UTF-8") << games + "; caf\xE9\n" << true;
+        const QString text = QString::fromLatin1(games);
         QTest::newRow("UTF-16") << QByteArray(QStringEncoder(QStringEncoder::Utf16LE)(text))
                                 << true;
     }
@@ -116,7 +95,7 @@ private Q_SLOTS:
         if (copied)
             kavrel.dialogs.acknowledge();
         kavrel.start();
-        clickExitCheck(kavrel);
+        kavrel.find<QCheckBox>(u"ExitCheck"_s)->click();
         VERIFY_DIALOGS(kavrel.dialogs);
         const QDir folder(kavrel.path(u"config/Kavrel"_s));
         const QStringList copies = folder.entryList({u"Kavrel.conf.unreadable-*"_s});
@@ -124,9 +103,9 @@ private Q_SLOTS:
         QCOMPARE(kavrel.onDisk(u"Options"_s, u"GExit"_s), u"False"_s);
         if (!copied)
             return;
-        QFile copy(folder.filePath(copies.front()));
-        QVERIFY(copy.open(QIODevice::ReadOnly) && copy.readAll() == content);
-        QVERIFY(kavrel.dialogs.last().prompt.contains(QDir::toNativeSeparators(copy.fileName())));
+        const QString copy = folder.filePath(copies.front());
+        QVERIFY(fileBytes(copy) == content &&
+                kavrel.dialogs.last().prompt.contains(QDir::toNativeSeparators(copy)));
     }
 
     void aStoreThatRefusesWritesIsReportedOnceWithItsCause_data() {
@@ -150,7 +129,7 @@ private Q_SLOTS:
         kavrel.dialogs.acknowledge();
         Hoofdscherm& window = kavrel.start();
         // The window keeps running on what it holds, and says so only once a run.
-        clickExitCheck(kavrel);
+        kavrel.find<QCheckBox>(u"ExitCheck"_s)->click();
         QVERIFY(!window.autoExit() && kavrel.dialogs.shown().size() == 1);
         VERIFY_DIALOGS(kavrel.dialogs);
         const QString prompt = kavrel.dialogs.last().prompt;
@@ -169,7 +148,7 @@ private Q_SLOTS:
         for (const QString& letters :
              {u"A|B"_s, u"A|B|C"_s, u"a|A|A ||Ab|b"_s, u"1|2|3|4|5|6|7|8|9|10|11|12"_s}) {
             const QStringList alphabet = letters.split(u'|');
-            for (int count : {2, 3, 4, 5, 6, 7, 8, 10, 13, 20, 40, 100, 300}) {
+            for (int count : {2, 3, 4, 5, 6, 7, 8, 10, 13, 20, 40, 100, 300})
                 for (int round = 0; round < (count <= 8 ? 300 : 40); ++round) {
                     QStringList drawn;
                     for (int i = 0; i < count; ++i)
@@ -177,7 +156,6 @@ private Q_SLOTS:
                     QVERIFY2(exchangeSortOrder(drawn) == exchangeSortedByHand(drawn),
                              qPrintable(drawn.join(u',')));
                 }
-            }
         }
     }
 };

@@ -5,7 +5,6 @@
 #include "store/StoreLayout.h"
 
 #include <QAbstractItemView>
-#include <QDataStream>
 #include <QFileInfo>
 #include <QImage>
 #include <QSettings>
@@ -27,30 +26,11 @@ QString fileVersion(const QString& path) {
 #endif
 }
 
-// A GIF of one colour. Each pixel is a clear code and colour 0, three bits each, so that the
-// code table never fills and the codes never grow: any decoder reads them as plain pixels. Four
-// pixels make three bytes, a block of their own; the last block holds the end code. Hence the
-// picture's area must be a multiple of four pixels.
-static QByteArray solidGif(QSize size, QColor colour) {
-    QByteArray gif("GIF89a");
-    QDataStream out(&gif, QIODevice::Append);
-    out.setByteOrder(QDataStream::LittleEndian);
-    // Two colours, the picture's first; one image over the whole area; codes of three bits.
-    out << quint16(size.width()) << quint16(size.height()) << quint8(0x80) << quint16(0)
-        << quint8(colour.red()) << quint8(colour.green()) << quint8(colour.blue()) << quint16(0)
-        << quint8(0) << quint8(0x2C) << quint32(0) << quint16(size.width())
-        << quint16(size.height()) << quint8(0) << quint8(2);
-    return gif + QByteArray("\x03\x04\x41\x10").repeated(size.width() * size.height() / 4) +
-           QByteArray("\x01\x05\0\x3B", 4);
-}
-
 KavrelFixture::KavrelFixture() {
     QDir(folder.path()).mkpath(u"app"_s);
     QDir(folder.path()).mkpath(u"config/Kavrel"_s);
-    for (const char* asset : {"Default.bmp", "readme.txt"}) {
-        const QString name = QString::fromLatin1(asset);
+    for (const QString& name : {u"Default.bmp"_s, u"readme.txt"_s})
         QFile::copy(QStringLiteral(KAVREL_ASSETS_DIR "/") + name, appFolder() + u'/' + name);
-    }
 }
 
 QString KavrelFixture::path(const QString& name) const {
@@ -92,8 +72,6 @@ QString KavrelFixture::writeFile(const QString& name, const QByteArray& content,
 
 QString KavrelFixture::writePicture(const QString& name, QSize size, QColor colour,
                                     const char* format) {
-    if (qstricmp(format, "GIF") == 0)
-        return writeFile(name, solidGif(size, colour));
     const QString file = writeFile(name, {});
     // One byte a pixel keeps even a huge picture small in memory.
     QImage picture(size, QImage::Format_Indexed8);
@@ -133,8 +111,8 @@ GameEntry KavrelFixture::storedGame(int n) const {
                      onDisk(section, StoreLayout::GType).value_or(u"True"_s) == u"True"_s};
 }
 
-QByteArray KavrelFixture::storeFileBytes() const {
-    QFile file(storePath());
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 

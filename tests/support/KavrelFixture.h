@@ -32,6 +32,8 @@ using namespace Qt::StringLiterals;
 // Which version of a file is on disk: changes with every replacement of the file, so a test can
 // tell whether anything was written.
 QString fileVersion(const QString& path);
+// What a file holds; nothing when it cannot be read.
+QByteArray fileBytes(const QString& path);
 
 // One Kavrel of a test's own: its store and program folder in a temporary folder, scripted
 // dialogs and a recording program starter.
@@ -51,9 +53,7 @@ public:
 
     // --- Files the games point at
     QString writeFile(const QString& name, const QByteArray& content, bool executable = false);
-    // A picture of one colour in the format "BMP", "GIF", "JPEG" or any other Qt writes. Qt reads
-    // GIF but cannot write it, so GIF pictures are encoded here; their area must be a multiple of
-    // four pixels.
+    // A picture of one colour in the format "BMP", "JPEG" or any other Qt writes.
     QString writePicture(const QString& name, QSize size, QColor colour, const char* format);
 
     // --- The window
@@ -79,7 +79,7 @@ public:
     // Game n's five keys as they reached the disk; an absent key reads as Kavrel reads it, and
     // the type only as a DOS game when it reads exactly "True".
     GameEntry storedGame(int n) const;
-    QByteArray storeFileBytes() const;
+    QByteArray storeFileBytes() const { return fileBytes(storePath()); }
 
     ScriptedDialogs dialogs;
     RecordingStarter starter;
@@ -91,6 +91,10 @@ private:
     std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<Hoofdscherm> kavrel;
 };
+
+// A GIF of one red pixel; Qt reads GIF but cannot write it.
+inline const QByteArray
+    RedPixelGif("GIF89a\1\0\1\0\x80\0\0\xFF\0\0\0\0\0,\0\0\0\0\1\0\1\0\0\2\2D\1\0;", 35);
 
 // The flags of every picker for a game's file: the file must exist, explorer style, long names.
 constexpr std::uint32_t GamePickerFlags = 0x281000;

@@ -34,10 +34,10 @@ class PlatformTest : public QObject {
 
 private Q_SLOTS:
     void aBatchReachesTheDiskWholeAndOnlyWhenSomethingChanged() {
-        QTemporaryDir folder;
-        const QString file = folder.filePath(u"Kavrel.conf"_s);
+        const QString file = files.path(u"batch.conf"_s);
         const auto store = SettingsStore::openIniFile(file);
         store->SaveSetting(Section, u"GBmp"_s, u"one.bmp"_s);
+        store->SaveSetting(Section, u"GText"_s, u"one.txt"_s);
         const QString first = fileVersion(file);
         {
             SettingsStore::Batch command(*store);
@@ -55,7 +55,8 @@ private Q_SLOTS:
         const QString second = fileVersion(file);
         QVERIFY(second != first);
         {
-            // Writes that leave every value as it is, and deletes of absent keys, touch no file.
+            // Writes that leave every value as it is, and deletes of absent keys, touch no file;
+            // what earlier writes wrote is not written again.
             SettingsStore::Batch command(*store);
             store->SaveSetting(Section, Key, u"Three"_s);
             store->SaveSetting(Section, Key, u"Two"_s);
@@ -65,8 +66,7 @@ private Q_SLOTS:
     }
 
     void storedTextsConvertAsTheyAlwaysHave() {
-        QTemporaryDir folder;
-        const auto store = SettingsStore::openIniFile(folder.filePath(u"Kavrel.conf"_s));
+        const auto store = SettingsStore::openIniFile(files.path(u"counts.conf"_s));
         // Counts are 16-bit numbers, at most the 9999 games the sections can name.
         const std::pair<const char*, int> counts[] = {{" 2 ", 2}, {"many", 0},  {"2.5", 0},
                                                       {"-3", 0},  {"32768", 0}, {"12000", 9999}};

@@ -239,6 +239,10 @@ private Q_SLOTS:
             QCOMPARE(rtb->toPlainText() == u"No description available"_s, !screenshot);
             QVERIFY(window.windowTitle() == u"Kavrel (Game 2 of 2)"_s &&
                     kavrel.focused() == picture);
+            // A game without files shows both defaults, whatever the game before showed.
+            kavrel.list()->setListIndex(0);
+            QVERIFY(picture->picture() == QImage(kavrel.appFolder() + u"/Default.bmp"_s) &&
+                    rtb->toPlainText() == u"No description available"_s);
         }
     }
 

@@ -7,7 +7,6 @@
 #include "platform/FilePicker.h"
 #include "platform/PictureLoading.h"
 #include "platform/TextLoading.h"
-#include "platform/ValueConversion.h"
 #include "store/CollectionStore.h"
 
 #include <sys/stat.h>
@@ -74,7 +73,6 @@ private Q_SLOTS:
             store->SaveSetting(u"Games"_s, u"Count"_s, QString::fromLatin1(stored));
             QCOMPARE(readGameCount(*store), count);
         }
-        QCOMPARE(toBoolean(u"yes"_s), std::nullopt);
     }
 
     void picturesAndTexts_data() {

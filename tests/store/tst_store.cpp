@@ -55,20 +55,21 @@ private Q_SLOTS:
 
     void storesKavrelNeverWroteLoadWhatTheyCan() {
         KavrelFixture kavrel;
-        // A count with fewer sections behind it, and types Kavrel never writes, in canonical form.
+        // A count with fewer sections behind it, and values Kavrel never writes (an unknown one
+        // reads as the default), stored back in canonical form.
         kavrel.seed(u"Games"_s, u"Count"_s, u"3"_s);
         kavrel.seed(u"Game0001"_s, u"GType"_s, u"0"_s);
         kavrel.seed(u"Game0002"_s, u"GType"_s, u"true"_s);
-        kavrel.seed(u"Options"_s, u"GExit"_s, u"0"_s);
+        kavrel.seed(u"Options"_s, u"GExit"_s, u"yes"_s);
         QCOMPARE(kavrel.start().games().count(), 3);
-        QVERIFY(!kavrel.find<QCheckBox>(u"ExitCheck"_s)->isChecked());
-        QVERIFY(!kavrel.action(u"mnuExitOption"_s)->isChecked());
+        QVERIFY(kavrel.find<QCheckBox>(u"ExitCheck"_s)->isChecked() &&
+                kavrel.action(u"mnuExitOption"_s)->isChecked());
         const auto stored = [&](const QString& section, const QString& key) {
             return kavrel.onDisk(section, key).value_or(u"absent"_s);
         };
         QCOMPARE((QStringList{stored(GameKey(1), u"GType"_s), stored(GameKey(2), u"GType"_s),
                               stored(GameKey(3), u"GType"_s), stored(u"Options"_s, u"GExit"_s)}),
-                 u"False True True False"_s.split(u' '));
+                 u"False True True True"_s.split(u' '));
     }
 
     void aMisreadStoreIsCopiedAsideBeforeTheFirstWrite_data() {
@@ -111,10 +112,8 @@ private Q_SLOTS:
     void aStoreThatRefusesWritesIsReportedOnceWithItsCause_data() {
         QTest::addColumn<QString>("inTheWay"); // made a file, or with a trailing '/' a folder
         QTest::addColumn<QString>("reason");
-        QTest::newRow("a file where the folder belongs") << "config/Kavrel"
-                                                         << "The folder %1 cannot be created";
-        QTest::newRow("a folder where the file belongs") << "config/Kavrel/Kavrel.conf/"
-                                                         << "%1 is a folder";
+        QTest::newRow("a file") << u"config/Kavrel"_s << u"The folder %1 cannot be created"_s;
+        QTest::newRow("a folder") << u"config/Kavrel/Kavrel.conf/"_s << u"%1 is a folder"_s;
     }
 
     void aStoreThatRefusesWritesIsReportedOnceWithItsCause() {

@@ -73,8 +73,7 @@ QString ScriptedDialogs::BrowseForFolder() {
 }
 
 QString pickerSettings(const OpenFileRequest& request) {
-    return QStringLiteral("folder \"%1\", file \"%2\", filter \"%3\", extension \"%4\", "
-                          "flags 0x%5")
-        .arg(request.initDir, request.fileName, request.filter, request.defaultExt,
-             QString::number(request.flags, 16));
+    return u"folder \"%1\", file \"%2\", filter \"%3\", extension \"%4\", flags 0x%5"_s.arg(
+        request.initDir, request.fileName, request.filter, request.defaultExt,
+        QString::number(request.flags, 16));
 }

@@ -50,6 +50,11 @@ private Q_SLOTS:
         QVERIFY(place("Picture1").left() == place("RTB1").left() &&
                 place("Picture1").right() == place("RTB1").right());
         QCOMPARE(place("KnopVorige").size(), place("KnopVolgende").size());
+        // The previous button's arrow points left: above its tip only the side of its base is
+        // drawn.
+        const QImage back =
+            kavrel.find<QAbstractButton>(u"KnopVorige"_s)->icon().pixmap(24).toImage();
+        QVERIFY(back.pixel(14, 7) != back.pixel(0, 0) && back.pixel(9, 7) == back.pixel(0, 0));
         QVERIFY(place("KnopSpelen").size() == kavrel.optType(0)->size() &&
                 kavrel.optType(1)->size() == kavrel.optType(0)->size());
         QStringList visited;

@@ -44,10 +44,11 @@ private Q_SLOTS:
         KavrelFixture kavrel;
         const QString dosBox = kavrel.writeFile(u"bin ä/dosbox"_s, "#!/bin/sh\n", true);
         qputenv("PATH", QFile::encodeName(QFileInfo(dosBox).path()));
+        kavrel.seed(u"Options"_s, u"GExit"_s, u"yes"_s);
         kavrel.start();
-        // Auto-exit: both places and the store agree, whichever place turns it off or on: the
-        // menu twice, the check box twice, and the menu once more, which follows the check box
-        // whatever its own mark says.
+        // Auto-exit, on for a stored value Kavrel cannot read: both places and the store agree,
+        // whichever place turns it off or on: the menu twice, the check box twice, and the menu
+        // once more, which follows the check box whatever its own mark says.
         auto* exitCheck = kavrel.find<QCheckBox>(u"ExitCheck"_s);
         QAction* menu = kavrel.action(u"mnuExitOption"_s);
         for (int step = 0; step < 5; ++step) {

@@ -118,18 +118,12 @@ QByteArray fileBytes(const QString& path) {
 
 std::optional<QString> KavrelFixture::onDisk(const QString& section, const QString& key) const {
     // A QSettings on the store's own file would answer from the cache it shares with the
-    // window's store; a copy under a new name can only answer from the disk.
+    // window's store; a copy under a new name can only answer from the disk. The copies go with
+    // the temporary folder.
     const QString copy = path(u"disk-%1.ini"_s.arg(QUuid::createUuid().toString(QUuid::Id128)));
     QFile::copy(storePath(), copy);
-    std::optional<QString> value;
-    {
-        QSettings settings(copy, QSettings::IniFormat);
-        const QVariant stored = settings.value(section + u'/' + key);
-        if (stored.isValid())
-            value = stored.toString();
-    }
-    QFile::remove(copy);
-    return value;
+    const QVariant stored = QSettings(copy, QSettings::IniFormat).value(section + u'/' + key);
+    return stored.isValid() ? std::optional(stored.toString()) : std::nullopt;
 }
 
 void KavrelFixture::pickTitle(int index) {

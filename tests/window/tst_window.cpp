@@ -53,7 +53,7 @@ private Q_SLOTS:
         // The previous button's arrow points left: above its tip only the side of its base is
         // drawn.
         const QImage back =
-            kavrel.find<QAbstractButton>(u"KnopVorige"_s)->icon().pixmap(24).toImage();
+            kavrel.find<QAbstractButton>(u"KnopVorige"_s)->icon().pixmap({24, 24}, 1.0).toImage();
         QVERIFY(back.pixel(14, 7) != back.pixel(0, 0) && back.pixel(9, 7) == back.pixel(0, 0));
         QVERIFY(place("KnopSpelen").size() == kavrel.optType(0)->size() &&
                 kavrel.optType(1)->size() == kavrel.optType(0)->size());

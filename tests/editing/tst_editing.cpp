@@ -115,16 +115,20 @@ private Q_SLOTS:
             QCOMPARE(tableOf(window), expected);
             QCOMPARE(storedGames(kavrel, int(titles.size())), expected + QList{games.last()});
             QCOMPARE(kavrel.onDisk(u"Games"_s, u"Count"_s), QString::number(remaining.size()));
+            // The game controls stay on while games remain, the arrow buttons where there is a
+            // game to go to. In the empty state the default picture shows and the seven game
+            // controls go off; the type controls are left as they were.
+            const QStringList controls =
+                u"KnopVorige KnopVolgende KnopSpelen Lijst "
+                u"MnuBestandVerwijderen MnuBestandOpen mnuChange optType"_s.split(u' ');
+            QStringList on = remaining.isEmpty() ? QStringList{u"optType"_s} : controls;
+            on.removeAll(shown > 0 ? QString() : u"KnopVorige"_s);
+            on.removeAll(shown + 1 < remaining.size() ? QString() : u"KnopVolgende"_s);
+            QCOMPARE(enabledOf(kavrel, controls), on);
             if (remaining.isEmpty()) {
-                // The empty state: the default picture, and the seven game controls go off; the
-                // type controls are left as they were. From there a game comes in again.
                 QCOMPARE(kavrel.find<PictureBox>(u"Picture1"_s)->picture(),
                          QImage(kavrel.appFolder() + u"/Default.bmp"_s));
-                QCOMPARE(
-                    enabledOf(kavrel,
-                              u"KnopVorige KnopVolgende KnopSpelen Lijst MnuBestandVerwijderen "
-                              u"MnuBestandOpen mnuChange optType"_s.split(u' ')),
-                    QStringList{u"optType"_s});
+                // From there a game comes in again.
                 addGame(kavrel, games[0].GPath, {u"Again"_s});
                 QCOMPARE(kavrel.storedGame(1),
                          (GameEntry{.GPath = games[0].GPath, .GTitle = u"Again"_s}));

@@ -81,6 +81,7 @@ private Q_SLOTS:
             << "[Game0001]\nGTitle=A]\nGType=True\n[Games]\nCount=1\n"_ba << false;
         QTest::newRow("an unbalanced quote") << "[Game0000]\nGTitle=12\" edition\n" + games << true;
         QTest::newRow("no count") << QByteArray("[Game0001]\nGTitle=One\n") << true;
+        QTest::newRow("a key that cannot be read") << games + "[Notes]\n\\=1\n" << true;
         QTest::newRow("not UTF-8") << games + "; caf\xE9\n" << true;
         const QString text = QString::fromLatin1(games);
         QTest::newRow("UTF-16") << QByteArray(QStringEncoder(QStringEncoder::Utf16LE)(text))

@@ -42,21 +42,25 @@ private Q_SLOTS:
         Hoofdscherm& window = kavrel.start();
         QCOMPARE(window.centralWidget()->size(), QSize(339, 411));
         QCOMPARE(window.minimumSize(), window.maximumSize());
-        // The picture and the description make one column; the arrow buttons are alike, and so are
-        // the buttons of the bottom row.
+        // The picture and the description make one column, which the previous button starts; the
+        // list stands in line with the arrow buttons, which are alike, and so are the buttons of
+        // the bottom row.
         const auto place = [&](const char* name) {
             return kavrel.find(QLatin1StringView(name))->geometry();
         };
         QVERIFY(place("Picture1").left() == place("RTB1").left() &&
-                place("Picture1").right() == place("RTB1").right());
+                place("Picture1").right() == place("RTB1").right() &&
+                place("KnopVorige").left() == place("RTB1").left());
+        QVERIFY(place("Lijst").top() == place("KnopVorige").top() &&
+                place("Lijst").height() == place("KnopVorige").height());
         QCOMPARE(place("KnopVorige").size(), place("KnopVolgende").size());
+        QVERIFY(place("KnopSpelen").size() == kavrel.optType(0)->size() &&
+                kavrel.optType(1)->size() == kavrel.optType(0)->size());
         // The previous button's arrow points left: above its tip only the side of its base is
         // drawn.
         const QImage back =
             kavrel.find<QAbstractButton>(u"KnopVorige"_s)->icon().pixmap({24, 24}, 1.0).toImage();
         QVERIFY(back.pixel(14, 7) != back.pixel(0, 0) && back.pixel(9, 7) == back.pixel(0, 0));
-        QVERIFY(place("KnopSpelen").size() == kavrel.optType(0)->size() &&
-                kavrel.optType(1)->size() == kavrel.optType(0)->size());
         QStringList visited;
         for (int step = 0; step < 9; ++step) {
             QWidget* current = kavrel.focused();

@@ -16,6 +16,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -45,6 +46,8 @@ public:
     QString path(const QString& name) const;
     QString storePath() const { return path(u"config/Kavrel/Kavrel.conf"_s); }
     QString appFolder() const { return path(u"app"_s); }
+    // The picture shown for a game without a screenshot, and without a game.
+    QImage defaultPicture() const { return QImage(appFolder() + u"/Default.bmp"_s); }
 
     // --- Before the start: what the store holds
     void seed(const QString& section, const QString& key, const QString& value);
@@ -95,6 +98,11 @@ private:
 // A GIF of one red pixel; Qt reads GIF but cannot write it.
 inline const QByteArray
     RedPixelGif("GIF89a\1\0\1\0\x80\0\0\xFF\0\0\0\0\0,\0\0\0\0\1\0\1\0\0\2\2D\1\0;", 35);
+
+// The root of the file system ("/", "C:\"), and the folder a picker opens for a file in it: the
+// root itself, or the drive without its separator ("C:").
+inline const QString Root = QDir::toNativeSeparators(QDir::rootPath());
+inline const QString RootFolder = Root.size() == 1 ? Root : Root.chopped(1);
 
 // The flags of every picker for a game's file: the file must exist, explorer style, long names.
 constexpr std::uint32_t GamePickerFlags = 0x281000;

@@ -54,6 +54,11 @@ bool SingleInstance::claim() {
     return true;
 }
 
+bool SingleInstance::holdForCommand() {
+    QDir().mkpath(QFileInfo(lockPathFor(storePath)).absolutePath());
+    return lock.tryLock(0) || lock.error() != QLockFile::LockFailedError;
+}
+
 void SingleInstance::askHolderToRaise() {
     // The holder may have taken the lock a moment ago and not be listening yet.
     for (int attempt = 0; attempt < 30; ++attempt) {

@@ -17,6 +17,10 @@ public:
     // True when this process now holds the store; false when another Kavrel holds it and has
     // been asked to show its window.
     bool claim();
+    // For a command-line verb that writes the collection: true when this process now holds the
+    // store, without listening for later starts; false, asking nothing of it, when a Kavrel
+    // already holds it.
+    bool holdForCommand();
 
 Q_SIGNALS:
     // A later start asked for this window.

@@ -22,5 +22,6 @@ KAVREL_BUILD_PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6
 # DOS games play in DOSBox; Qt's translations put Qt's own dialog texts in the user's language.
 KAVREL_PLAY_PACKAGES="dosbox qt6-translations-l10n"
 # The launch tests play a tiny DOS program in the real emulator; the package check builds the
-# .deb (dpkg-dev and file find its library dependencies) and validates what a desktop reads.
-KAVREL_TEST_PACKAGES="dosbox dpkg-dev file desktop-file-utils appstream"
+# .deb (dpkg-dev and file find its library dependencies), validates what a desktop reads and
+# runs lintian on it.
+KAVREL_TEST_PACKAGES="dosbox dpkg-dev file desktop-file-utils appstream lintian"

@@ -5,6 +5,7 @@
 #include "platform/QtDialogs.h"
 #include "platform/SettingsStore.h"
 #include "window/Hoofdscherm.h"
+#include "window/WindowScale.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -43,6 +44,7 @@ int main(int argc, char* argv[]) {
         if (const std::optional<int> status = runWithoutWindow(argc, argv))
             return *status;
     }
+    useWholeScaleFactors();
     QApplication app(argc, argv);
     nameTheProgram();
     QGuiApplication::setDesktopFileName(QStringLiteral("org.kavrel.Kavrel"));

@@ -3,6 +3,8 @@
 #include "launch/CommandLine.h"
 
 #include "launch/LaunchCommand.h"
+#include "launch/QtOptions.h"
+#include "launch/TitleSuggestions.h"
 #include "platform/SettingsStore.h"
 #include "platform/ValueConversion.h"
 #include "store/CollectionStore.h"
@@ -27,7 +29,7 @@ int playTitle(const SettingsStore& store, const QString& title, const CommandLin
     const auto game = std::find_if(games.begin(), games.end(),
                                    [&](const GameEntry& entry) { return entry.GTitle == title; });
     const std::optional<QString> failure =
-        game == games.end() ? QStringLiteral("The collection has no game titled \"%1\".").arg(title)
+        game == games.end() ? noGameTitled(games, title)
                             : startGameFromCommandLine(*game, store, world.starter);
     if (!failure)
         return 0;
@@ -57,7 +59,9 @@ std::optional<int> runCommandLine(const QStringList& arguments, const CommandLin
     parser.addOption(listOption);
     parser.addOption(playOption);
 
-    if (!parser.parse(arguments)) {
+    // "-style" is one option, not five letters; Qt's own options are Qt's.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    if (!parser.parse(withoutQtOptions(arguments))) {
         world.err << parser.errorText() << '\n'
                   << QStringLiteral("Try \"kavrel --help\" for the options.") << '\n';
         return 1;

@@ -1,5 +1,6 @@
 #include "launch/LaunchCommand.h"
 
+#include "launch/StartFailure.h"
 #include "store/Paths.h"
 
 #include <QFile>
@@ -95,6 +96,6 @@ QString startGame(const GameEntry& game, const QString& storedDosBox, bool autoE
     if (!plan.canStart())
         return plan.whyNot;
     if (!starter.Shell(plan.start))
-        return plan.start.program + QStringLiteral(" could not be started.");
+        return startFailure(game, plan.start.program);
     return {};
 }

@@ -1,6 +1,8 @@
 // Where DOSBox and the DOS games live, and whether DOSBox closes when its game ends. The menu
 // item and the check box show the same auto-exit state and store it at once.
+#include "launch/DosBoxLocation.h"
 #include "launch/LaunchCommand.h"
+#include "platform/Dialogs.h"
 #include "platform/PickerFilters.h"
 #include "platform/SettingsStore.h"
 #include "platform/ValueConversion.h"
@@ -24,6 +26,7 @@ void Hoofdscherm::mnuKavrelFolder_Click() {
 
 void Hoofdscherm::mnuLocateDOSBox_Click() {
     SettingsStore::Batch batch(platform.store);
+#ifdef Q_OS_WIN
     CMDialog1.CancelError = true;
     CMDialog1.DefaultExt = QStringLiteral("exe");
     CMDialog1.Filter = PickerFilters::DosBox;
@@ -33,6 +36,26 @@ void Hoofdscherm::mnuLocateDOSBox_Click() {
         DosBoxPath = CMDialog1.FileName;
         platform.store.SaveSetting(LocationSection, DosBox, DosBoxPath);
     }
+#else
+    // Programs here carry no extension and live apart from the games: a picker of its own, which
+    // leaves the shared one as it was, lists every file where a DOSBox is, and a file that cannot
+    // start is refused rather than stored.
+    const std::optional<QString> chosen =
+        platform.dialogs.openFile({dosBoxPickerFolder(DosBoxPath),
+                                   {},
+                                   QStringLiteral("All files |*"),
+                                   {},
+                                   FilePicker::MustExistExplorerLongNames});
+    if (chosen) {
+        if (const QString whyNot = whyNotDosBox(*chosen); !whyNot.isEmpty()) {
+            platform.dialogs.MsgBox(whyNot, MsgBoxStyle::Exclamation,
+                                    QStringLiteral("Locate DOSBox"));
+        } else {
+            DosBoxPath = *chosen;
+            platform.store.SaveSetting(LocationSection, DosBox, DosBoxPath);
+        }
+    }
+#endif
     // Without DOSBox the option means nothing: the check box stays disabled until the next start,
     // while the menu item stays usable. A DOSBox on the search path is one Play uses.
     if (DosBoxPath.isEmpty() && dosBoxToUse(DosBoxPath).isEmpty())

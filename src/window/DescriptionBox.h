@@ -2,7 +2,8 @@
 
 #include <QPlainTextEdit>
 
-// The description box: plain text the user can read, select and scroll but not change.
+// The description box: plain text the user can read, select and scroll but not change. The
+// stepping, paging, Home and End keys scroll it; its accessible name follows its tooltip.
 class DescriptionBox : public QPlainTextEdit {
     Q_OBJECT
 
@@ -15,6 +16,8 @@ Q_SIGNALS:
     void LostFocus();
 
 protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 };

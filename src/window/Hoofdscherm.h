@@ -105,6 +105,9 @@ private:
     // repeat of a held key (a release and a press at the same moment).
     void releaseKey(const QKeyEvent& key, int keyCode, int shift);
     void actOnPendingRelease();
+    // Whether a stepping or paging key, with the description box focused, scrolls the box: the
+    // window has no game to move to with it.
+    bool descriptionScrolls(int keyCode) const;
     struct KeyRelease {
         int qtKey;
         int keyCode;

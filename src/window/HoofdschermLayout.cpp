@@ -3,34 +3,19 @@
 #include "window/GameList.h"
 #include "window/Hoofdscherm.h"
 #include "window/PictureBox.h"
+#include "window/WindowScale.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPolygon>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
 #include <type_traits>
 
 namespace {
-
-// The arrow buttons' pictures: a triangle in the button's text colour on its face colour,
-// 24 x 24 pixels, so that they follow a dark theme.
-QPixmap arrowPicture(Qt::ArrowType direction, const QPalette& palette) {
-    QPixmap picture(24, 24);
-    picture.fill(palette.color(QPalette::Button));
-    QPainter painter(&picture);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(palette.color(QPalette::ButtonText));
-    const QPolygon pointingLeft({QPoint(8, 12), QPoint(15, 6), QPoint(15, 18)});
-    const QPolygon pointingRight({QPoint(16, 12), QPoint(9, 6), QPoint(9, 18)});
-    painter.drawPolygon(direction == Qt::LeftArrow ? pointingLeft : pointingRight);
-    return picture;
-}
 
 template <typename Control>
 Control* named(Control* control, const char* name, const QString& toolTip = {}) {
@@ -61,7 +46,9 @@ QAction* item(QMenu* menu, const char* name, const QString& caption) {
 void Hoofdscherm::createControls() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("clientArea"));
-    client->setFixedSize(339, 411);
+    // Places are those of a 96-dpi screen, scaled to the desktop's.
+    const WindowScale scale = WindowScale::of(*client);
+    client->setFixedSize(scale(QSize(339, 411)));
     // The controls' sizes were made for a small dialog font: "Auto-exit" must fit in 65 pixels.
     QFont font = client->font();
     font.setPointSizeF(8.0);
@@ -70,42 +57,48 @@ void Hoofdscherm::createControls() {
 
     Picture1 = named(new PictureBox(client), "Picture1",
                      QStringLiteral("Screenshot of the current selected game"));
-    Picture1->setGeometry(8, 29, 324, 204);
+    Picture1->setGeometry(scale({8, 29, 324, 204}));
+    Picture1->setScale(scale.factor);
 
     KnopVorige = named(new QToolButton(client), "KnopVorige",
                        QStringLiteral("Select previous game in collection"));
-    KnopVorige->setGeometry(8, 8, 21, 21);
+    KnopVorige->setGeometry(scale({8, 8, 21, 21}));
     KnopVolgende = named(new QToolButton(client), "KnopVolgende",
                          QStringLiteral("Select next game in collection"));
-    KnopVolgende->setGeometry(312, 8, 21, 21);
+    KnopVolgende->setGeometry(scale({312, 8, 21, 21}));
     for (auto [button, direction] :
          {std::pair{KnopVorige, Qt::LeftArrow}, std::pair{KnopVolgende, Qt::RightArrow}}) {
-        button->setIcon(QIcon(arrowPicture(direction, button->palette())));
-        button->setIconSize(QSize(24, 24));
+        // The style draws the arrow, in the theme's colours, dimmed when the button is disabled.
+        button->setArrowType(direction);
         button->setFocusPolicy(Qt::StrongFocus);
     }
 
     Lijst = named(new GameList(client), "Lijst", QStringLiteral("List of games in collection"));
-    Lijst->setGeometry(29, 8, 282, 21);
+    Lijst->setGeometry(scale({29, 8, 282, 21}));
 
     KnopSpelen = named(new QPushButton(QStringLiteral("&Play"), client), "KnopSpelen",
                        QStringLiteral("Press this button to play current selected game"));
-    KnopSpelen->setGeometry(280, 384, 49, 21);
+    KnopSpelen->setGeometry(scale({280, 384, 49, 21}));
 
     RTB1 = named(new DescriptionBox(client), "RTB1",
                  QStringLiteral("Description of the current selected game"));
-    RTB1->setGeometry(8, 232, 324, 145);
+    RTB1->setGeometry(scale({8, 232, 324, 145}));
     // The description reads in a slightly larger font than the controls' labels.
     QFont descriptionFont = font;
     descriptionFont.setPointSizeF(8.5);
     RTB1->setFont(descriptionFont);
     RTB1->setPlainText(QStringLiteral("No description available"));
 
-    // A control array: both buttons carry the name optType and their index as "Index".
-    optType[0] = named(new QRadioButton(QStringLiteral("DOS"), client), "optType");
-    optType[0]->setGeometry(8, 384, 49, 21);
-    optType[1] = named(new QRadioButton(QStringLiteral("Win"), client), "optType");
-    optType[1]->setGeometry(57, 384, 49, 21);
+    // A control array: both buttons carry the name optType and their index as "Index". A group
+    // without a frame of its own gives the pair a name for screen readers.
+    auto* typeGroup = named(new QGroupBox(client), "typeGroup", QString());
+    typeGroup->setAccessibleName(QStringLiteral("Game type"));
+    typeGroup->setStyleSheet(QStringLiteral("QGroupBox { border: none; margin: 0; padding: 0; }"));
+    typeGroup->setGeometry(scale({8, 384, 98, 21}));
+    optType[0] = named(new QRadioButton(QStringLiteral("DOS"), typeGroup), "optType");
+    optType[0]->setGeometry(scale({0, 0, 49, 21}));
+    optType[1] = named(new QRadioButton(QStringLiteral("Win"), typeGroup), "optType");
+    optType[1]->setGeometry(scale({49, 0, 49, 21}));
     optType[0]->setChecked(true);
     for (int index : {0, 1}) {
         optType[index]->setProperty("Index", index);
@@ -115,8 +108,8 @@ void Hoofdscherm::createControls() {
     ExitCheck = named(new QCheckBox(QStringLiteral("Auto-exit"), client), "ExitCheck",
                       QStringLiteral("Check this option if you want DOSBox to close after "
                                      "ending your game"));
-    ExitCheck->setGeometry(112, 384, 65, 25);
-    ExitCheck->setStyleSheet(QStringLiteral("QCheckBox { spacing: 2px; }"));
+    ExitCheck->setGeometry(scale({112, 384, 65, 25}));
+    ExitCheck->setStyleSheet(QStringLiteral("QCheckBox { spacing: %1px; }").arg(scale(2)));
 
     setTabOrder();
 }

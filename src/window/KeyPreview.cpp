@@ -1,10 +1,14 @@
 // Key preview: the window sees every key of its own controls first. The keys it moves with are
 // its own alone; a held key moves once, when it is let go, however the platform reports its
 // repeats.
+#include "window/DescriptionBox.h"
+#include "window/GameList.h"
 #include "window/Hoofdscherm.h"
 #include "window/KeyCodes.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QTimer>
 
 namespace {
@@ -50,8 +54,21 @@ bool Hoofdscherm::previewKey(QObject* watched, const QKeyEvent& key) {
     QWidget* focused = focusWidget() ? focusWidget() : this;
     if (watched != focused)
         return false;
+    // Alt on its own hands the keyboard to the menu bar (in styles that do so), which then holds
+    // the focus; from then on, and while a menu is open, every key is the menus'.
+    if (qobject_cast<QMenuBar*>(focused) || QApplication::activePopupWidget())
+        return false;
     const int keyCode = KeyCodes::fromQtKey(key.key());
     const int shift = KeyCodes::shiftState(key.modifiers().toInt());
+    // A key the window has no game to move to scrolls the description box instead, so that a long
+    // description or the help text can be read by keyboard. The window only refreshes its
+    // caption, as on every key let go; showing the same game again would reset the box.
+    if (watched == RTB1 && isWindowKey(key, keyCode, shift) && descriptionScrolls(keyCode)) {
+        actOnPendingRelease();
+        if (key.type() == QEvent::KeyRelease && !key.isAutoRepeat())
+            RefreshCaption();
+        return false;
+    }
     if (key.type() == QEvent::KeyRelease) {
         releaseKey(key, keyCode, shift);
         return isWindowKey(key, keyCode, shift);
@@ -74,6 +91,15 @@ bool Hoofdscherm::previewKey(QObject* watched, const QKeyEvent& key) {
     if (typesCharacter && !key.text().isEmpty())
         Form_KeyPress(key.text().front().unicode());
     return isWindowKey(key, keyCode, shift);
+}
+
+bool Hoofdscherm::descriptionScrolls(int keyCode) const {
+    using namespace KeyCodes;
+    if (keyCode < PageUp || keyCode > Down)
+        return false;
+    const int count = Lijst->ListCount();
+    const bool backwards = keyCode == PageUp || keyCode == Home || keyCode == Left || keyCode == Up;
+    return count == 0 || Lijst->ListIndex() == (backwards ? 0 : count - 1);
 }
 
 void Hoofdscherm::releaseKey(const QKeyEvent& key, int keyCode, int shift) {

@@ -6,6 +6,8 @@
 // window's controls.
 #include "KavrelFixture.h"
 #include "launch/LaunchCommand.h"
+#include "launch/TitleSuggestions.h"
+#include "platform/LastStartLog.h"
 #include "platform/PickerFilters.h"
 #include "platform/ProcessStarter.h"
 
@@ -75,10 +77,44 @@ private Q_SLOTS:
                      pick < 2 ? std::nullopt : std::optional(dosBox));
             qputenv("PATH", QFile::encodeName(kavrel.path(u"nothing"_s)));
         }
-        // No folder or name preset: the picker opens as its last use left it.
+        // The picker of its own opens where the located DOSBox is and lists every file.
         QCOMPARE(pickerSettings(kavrel.dialogs.last().request),
-                 pickerSettings({{}, dosBox, PickerFilters::DosBox, u"exe"_s, 0x281000}));
+                 pickerSettings({QFileInfo(dosBox).path(), {}, u"All files |*"_s, {}, 0x281000}));
         VERIFY_DIALOGS(kavrel.dialogs);
+    }
+
+    // What Locate DOSBox stores or refuses, and where its picker opens: the folder of the DOSBox
+    // located (while it exists), else of the one on the search path, else /usr/bin.
+    void locateDosBoxTakesOnlyAProgram() {
+        KavrelFixture kavrel;
+        const QString dosBox = kavrel.writeFile(u"emu ü/dosbox-x"_s, "#!/bin/sh\n", true);
+        const QString onPath = kavrel.writeFile(u"bin/dosbox"_s, "#!/bin/sh\n", true);
+        const QString diz = kavrel.writeFile(u"games/FILE_ID.DIZ"_s, "Cave Runner\r\n");
+        const QString folder = kavrel.path(u"games"_s), gone = kavrel.path(u"gone/dosbox"_s);
+        // What was located before, the search path, the file chosen, the folder the picker opens,
+        // and what the store holds after; a refusal's message says why.
+        const std::tuple<QString, QString, QString, QString, QString, const char*> cases[] = {
+            {{}, kavrel.path(u"bin"_s), dosBox, kavrel.path(u"bin"_s), dosBox, nullptr},
+            {dosBox, {}, diz, QFileInfo(dosBox).path(), dosBox, "is not a program"},
+            {gone, {}, folder, u"/usr/bin"_s, gone, "is not a file"},
+            {gone, kavrel.path(u"bin"_s), onPath, kavrel.path(u"bin"_s), onPath, nullptr}};
+        for (const auto& [located, path, chosen, opensIn, stored, refusal] : cases) {
+            kavrel.seed(u"Location"_s, u"DosBox"_s, located);
+            qputenv("PATH", QFile::encodeName(path.isEmpty() ? kavrel.path(u"none"_s) : path));
+            kavrel.start();
+            const QByteArray before = kavrel.storeFileBytes();
+            kavrel.dialogs.chooseFile(chosen);
+            if (refusal)
+                kavrel.dialogs.acknowledge(storeUnchanged(kavrel));
+            kavrel.action(u"mnuLocateDOSBox"_s)->trigger();
+            QCOMPARE(kavrel.dialogs.shown().first().request.initDir, opensIn);
+            QCOMPARE(kavrel.window().dosBoxPath(), stored);
+            QVERIFY(refusal ? kavrel.storeFileBytes() == before
+                            : kavrel.onDisk(u"Location"_s, u"DosBox"_s) == stored);
+            QVERIFY(!refusal || kavrel.dialogs.last().prompt.contains(QLatin1String(refusal)));
+            VERIFY_DIALOGS(kavrel.dialogs);
+            kavrel.dialogs = {};
+        }
     }
 
     void startsEachGameItsOwnWayOrSaysWhy_data() {
@@ -89,10 +125,11 @@ private Q_SLOTS:
         // Stand-ins write down the folder they run in, "no input" when their input is empty (the
         // null device, never Kavrel's own), the name they were started by and each argument, a
         // line each.
+        // What they print goes to the last-start log, errors after output.
         const QByteArray recorder =
             "#!/bin/sh\n{ pwd; [ /dev/stdin -ef /dev/null ] && echo no input; "
             "printf '%s\\n' \"$0\" \"$@\"; } > '" +
-            QFile::encodeName(record) + "'\n";
+            QFile::encodeName(record) + "'\necho said; echo complained >&2\n";
         const QString dosBox = shelf.writeFile(u"bin ä/dosbox"_s, recorder, true);
         const QString wine = shelf.writeFile(u"bin ö/wine"_s, recorder, true);
         const QString emu = shelf.writeFile(u"emu ü/dos box"_s, recorder, true);
@@ -101,6 +138,7 @@ private Q_SLOTS:
         const QString bat = shelf.writeFile(u"win é/SET UP.BAT"_s, "@echo off\r\n");
         const QString broken = shelf.writeFile(u"native é/broken"_s, "#!/nowhere/sh\n", true);
         const QString text = shelf.writeFile(u"native é/read me.txt"_s, "not a program\n");
+        const QString diz = shelf.writeFile(u"spiele ü/FILE_ID.DIZ"_s, "Dig It\r\n");
         const QString gone = shelf.path(u"gone/GAME.COM"_s), exit = u"-exit"_s;
         const QString wineDir = QFileInfo(wine).path(), dosBoxDir = QFileInfo(dosBox).path();
         const QString both = dosBoxDir + u':' + wineDir;
@@ -114,6 +152,8 @@ private Q_SLOTS:
         row("no program", {text, emu, both, {}, u"The file is not a program"_s});
         row("missing game", {gone, emu, both, {}, u"The game's program file does not exist"_s});
         row("start refused", {broken, emu, both, {broken}, broken + u" could not be started"_s});
+        row("DOSBox cannot start",
+            {dos, diz, both, {diz, dos}, u"The DOSBox at "_s + diz + u" could not start"_s});
         // The real DOSBox, without a screen, a sound card or the user's settings, runs a DOS
         // program that creates OUT.TXT in its folder and writes "OK" into it (int 21h 3Ch create,
         // 40h write, 3Eh close, 4Ch exit). With auto-exit it closes, and the DOSBox located adds
@@ -163,11 +203,23 @@ private Q_SLOTS:
                       .join(u'\n');
         QTRY_COMPARE_WITH_TIMEOUT(QString::fromUtf8(fileBytes(record)),
                                   why.isEmpty() ? ran + u'\n' : QString(), 20000);
+        // The log holds the command and what it printed, not Kavrel's terminal; a start that
+        // failed says so there.
+        const QString log = QString::fromUtf8(fileBytes(lastStartLogPath()));
+        const QString command = u"Kavrel started: "_s + starts.join(u' ') + u'\n';
+        // (Unless nothing started, or the real DOSBox, whose words are its own.)
+        const bool standIn = !starts.isEmpty() && !program.endsWith(u"WRITER.COM"_s);
+        if (standIn && !why.isEmpty())
+            QVERIFY2(log.startsWith(command + u"It could not be started: "_s), qPrintable(log));
+        else if (standIn)
+            QTRY_COMPARE(QString::fromUtf8(fileBytes(lastStartLogPath())),
+                         command + u"said\ncomplained\n"_s);
         // The box names the game's program, and says why in its second line.
         const ScriptedDialogs::Shown box = kavrel.dialogs.shown().value(0);
         QVERIFY2(why.isEmpty() ||
                      (box.title == u"Execute Error"_s && box.style == MsgBoxStyle::Critical &&
-                      box.prompt.startsWith(u"Could not execute "_s + program + u'\n' + why)),
+                      box.prompt.startsWith(u"Could not execute "_s + program + u'\n' + why) &&
+                      box.prompt.contains(lastStartLogPath()) == !starts.isEmpty()),
                  qPrintable(box.prompt));
         VERIFY_DIALOGS(kavrel.dialogs);
     }
@@ -178,6 +230,7 @@ private Q_SLOTS:
         QVERIFY(::pipe(input) == 0 && ::dup2(input[0], 0) == 0);
         // The emulator notes what it was asked to start.
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(shelf.path(u"config"_s)));
+        qputenv("XDG_STATE_HOME", QFile::encodeName(shelf.path(u"state ü"_s)));
         const QByteArray dosBox = "#!/bin/sh\necho \"$1\" > \"$0.started\"\n";
         shelf.seed(u"Location"_s, u"DosBox"_s, shelf.writeFile(u"dosbox.sh"_s, dosBox, true));
         shelf.seedGames({{shelf.writeFile(u"bravo.com"_s, "game"), {}, {}, u"Bravo"_s, true},
@@ -192,6 +245,17 @@ private Q_SLOTS:
         QTest::newRow("unknown") << Verb{u"--bogus"_s, 1, u"bogus"_s, {}};
         QTest::newRow("play") << Verb{u"--play|Bravo"_s, 0, {}, shelf.path(u"bravo.com"_s)};
         QTest::newRow("exact title") << Verb{u"--play|bravo"_s, 1, u"\"bravo\""_s, {}};
+        QTest::newRow("suggestions")
+            << Verb{u"--play|RAV"_s, 1, u"\"RAV\".\nTitles that contain it:\n  Bravo\n"_s, {}};
+        // Qt's own options are Qt's, with their values; an unknown one is refused whole.
+        QTest::newRow("Qt options")
+            << Verb{u"-style|Fusion|--reverse|-session|1a2b|--style=Windows|--list"_s,
+                    0,
+                    u"Bravo\nAlpha\n"_s,
+                    {}};
+        QTest::newRow("Qt option, then play")
+            << Verb{u"-platform|offscreen|--play|Bravo"_s, 0, {}, shelf.path(u"bravo.com"_s)};
+        QTest::newRow("unknown word") << Verb{u"-bogus"_s, 1, u"Unknown option 'bogus'"_s, {}};
         QTest::newRow("gone") << Verb{u"--play|Alpha"_s, 1, shelf.path(u"gone.exe"_s), {}};
     }
     void verbsEndAtOnceAndOnlyReadTheStore() {
@@ -230,6 +294,17 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(QDir(shelf.path(u"config/Kavrel"_s)).entryList(QDir::Files),
                                   (u"Kavrel.conf Kavrel.conf.instance-lock "_s + kept).split(u' '),
                                   30000);
+    }
+
+    void suggestionsAreFiveTitlesContainingTheTextInAnyCase() {
+        GameTable games;
+        for (const QString& title :
+             u"Keen 1|Alpha|KEEN 2|keen 3|Commander Keen|Keen 4|Keen 5|Keen 6"_s.split(u'|'))
+            games.append({.GTitle = title});
+        QCOMPARE(titlesContaining(games, u"keen"_s),
+                 u"Keen 1|KEEN 2|keen 3|Commander Keen|Keen 4"_s.split(u'|'));
+        QCOMPARE(titlesContaining(games, u"zork"_s), QStringList());
+        QVERIFY(!noGameTitled(games, u"zork"_s).contains(u"contain"_s));
     }
 
     // A game in a root folder runs in the root, not in the bare drive's current folder.

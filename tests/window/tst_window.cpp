@@ -5,10 +5,17 @@
 // description box until the box loses the focus or a command hands it to the picture; and the ways
 // out of Kavrel, with the selected game remembered.
 #include "KavrelFixture.h"
+#include "window/WindowScale.h"
 
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMetaMethod>
+#include <QScrollBar>
+#include <QStyle>
+#include <QToolButton>
 
 // Key events at whatever control has the focus, as keys go, a press and a release in turn; their
 // own modifiers only (QTest's clicks would also press Ctrl, Alt or Shift). Time 0: the platform
@@ -56,11 +63,9 @@ private Q_SLOTS:
         QCOMPARE(place("KnopVorige").size(), place("KnopVolgende").size());
         QVERIFY(place("KnopSpelen").size() == kavrel.optType(0)->size() &&
                 kavrel.optType(1)->size() == kavrel.optType(0)->size());
-        // The previous button's arrow points left: above its tip only the side of its base is
-        // drawn.
-        const QImage back =
-            kavrel.find<QAbstractButton>(u"KnopVorige"_s)->icon().pixmap({24, 24}, 1.0).toImage();
-        QVERIFY(back.pixel(14, 7) != back.pixel(0, 0) && back.pixel(9, 7) == back.pixel(0, 0));
+        // The style draws the arrows, the previous one pointing left.
+        QVERIFY(kavrel.find<QToolButton>(u"KnopVorige"_s)->arrowType() == Qt::LeftArrow &&
+                kavrel.find<QToolButton>(u"KnopVolgende"_s)->arrowType() == Qt::RightArrow);
         QStringList visited;
         for (int step = 0; step < 9; ++step) {
             QWidget* current = kavrel.focused();
@@ -219,6 +224,185 @@ private Q_SLOTS:
         QVERIFY(field.text() == u"g"_s && list->ListIndex() == 5);
     }
 
+    // Where Alt alone hands the menu bar the keyboard, the keys after it are the menus': Down
+    // opens Games, g picks it; neither moves a game. Once the menus close the keys are the
+    // window's again.
+    void keysAfterAltAreTheMenus() {
+        const QString style = QApplication::style()->name();
+        QApplication::setStyle(u"Windows"_s);
+        KavrelFixture kavrel;
+        kavrel.seedGames({{.GTitle = u"Alpha"_s}, {.GTitle = u"Golf"_s}, {.GTitle = u"Gamma"_s}},
+                         0);
+        Hoofdscherm& window = kavrel.start();
+        for (const auto& [key, text] : {std::pair(Qt::Key_Down, ""), std::pair(Qt::Key_G, "g")}) {
+            QTest::keyClick(kavrel.focused(), Qt::Key_Alt);
+            QVERIFY(window.menuBar()->hasFocus());
+            keys(key, {0, 0}, {}, QString::fromLatin1(text));
+            QTRY_COMPARE(QApplication::activePopupWidget(), kavrel.find<QMenu>(u"mnuGame"_s));
+            QCOMPARE(kavrel.list()->ListIndex(), 0);
+            QApplication::activePopupWidget()->close();
+            QTest::keyClick(kavrel.focused(), Qt::Key_Escape);
+        }
+        kavrel.find<QWidget>(u"Picture1"_s)->setFocus();
+        keys(Qt::Key_Down);
+        QCOMPARE(kavrel.list()->ListIndex(), 1);
+        QApplication::setStyle(style);
+    }
+
+    // With the description box focused, a key the window has no game to move to scrolls the box;
+    // any other moves the game (and the focus to the picture). Left and Right have nothing to
+    // scroll in a box that wraps its lines, and change nothing.
+    void theDescriptionScrollsWhereNoGameIsToGoTo_data() {
+        QTest::addColumn<int>("games");
+        QTest::addColumn<int>("selected");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("scroll"); // how the box scrolls from line 10; -1: the game moves
+        QTest::addColumn<int>("selectedAfter");
+        using enum Qt::Key;
+        using enum QAbstractSlider::SliderAction;
+        const std::tuple<const char*, int, int, Qt::Key, int, int> rows[] = {
+            {"help, Down", 0, -1, Key_Down, SliderSingleStepAdd, -1},
+            {"help, Page Down", 0, -1, Key_PageDown, SliderPageStepAdd, -1},
+            {"help, End", 0, -1, Key_End, SliderToMaximum, -1},
+            {"help, Up", 0, -1, Key_Up, SliderSingleStepSub, -1},
+            {"help, Home", 0, -1, Key_Home, SliderToMinimum, -1},
+            {"first game, Up", 3, 0, Key_Up, SliderSingleStepSub, 0},
+            {"first game, Page Up", 3, 0, Key_PageUp, SliderPageStepSub, 0},
+            {"first game, Left", 3, 0, Key_Left, SliderNoAction, 0},
+            {"first game, Down", 3, 0, Key_Down, -1, 1},
+            {"middle game, Up", 3, 1, Key_Up, -1, 0},
+            {"middle game, End", 3, 1, Key_End, -1, 2},
+            {"last game, End", 3, 2, Key_End, SliderToMaximum, 2},
+            {"last game, Right", 3, 2, Key_Right, SliderNoAction, 2},
+            {"last game, Home", 3, 2, Key_Home, -1, 0}};
+        for (const auto& [name, games, selected, key, scroll, selectedAfter] : rows)
+            QTest::newRow(name) << games << selected << int(key) << scroll << selectedAfter;
+    }
+    void theDescriptionScrollsWhereNoGameIsToGoTo() {
+        QFETCH(int, games);
+        QFETCH(int, selected);
+        QFETCH(int, key);
+        QFETCH(int, scroll);
+        QFETCH(int, selectedAfter);
+        KavrelFixture kavrel;
+        QByteArray longText;
+        for (int line = 1; line <= 200; ++line)
+            longText += "Line " + QByteArray::number(line) + " of a long text\n";
+        kavrel.writeFile(u"app/readme.txt"_s, longText);
+        const QString story = kavrel.writeFile(u"story.txt"_s, longText);
+        kavrel.seedGames(QList<GameEntry>(games, {.GText = story}), selected);
+        kavrel.start();
+        auto* box = kavrel.find<DescriptionBox>(u"RTB1"_s);
+        box->setFocus();
+        QScrollBar* bar = box->verticalScrollBar();
+        bar->setValue(10);
+        keys(Qt::Key(key));
+        QScrollBar expected(Qt::Vertical);
+        expected.setRange(bar->minimum(), bar->maximum());
+        expected.setPageStep(bar->pageStep());
+        expected.setSingleStep(bar->singleStep());
+        expected.setValue(10);
+        QTRY_COMPARE(kavrel.list()->ListIndex(), selectedAfter);
+        if (scroll < 0) {
+            QCOMPARE(kavrel.focused(), kavrel.find<QWidget>(u"Picture1"_s));
+        } else {
+            expected.triggerAction(QAbstractSlider::SliderAction(scroll));
+            QVERIFY(expected.value() != 10 || scroll == QAbstractSlider::SliderNoAction);
+            // A page may end on the line that was only partly in view.
+            const int slack = scroll == QAbstractSlider::SliderPageStepAdd ? 1 : 0;
+            QVERIFY2(qAbs(bar->value() - expected.value()) <= slack,
+                     qPrintable(u"%1 %2"_s.arg(bar->value()).arg(expected.value())));
+            QCOMPARE(kavrel.focused(), box);
+        }
+    }
+
+    // A disabled arrow button shows its arrow fainter than an enabled one, in a light and a dark
+    // palette alike: the contrast of the arrow's middle against the button's face.
+    void disabledArrowsLookDisabledInEveryTheme() {
+        const QPalette original = QApplication::palette();
+        for (const bool dark : {false, true}) {
+            QPalette palette = original;
+            if (dark) {
+                for (auto [role, colour] : {std::pair(QPalette::Window, QColor(0x35, 0x35, 0x35)),
+                                            {QPalette::Button, QColor(0x30, 0x30, 0x30)},
+                                            {QPalette::WindowText, QColor(0xee, 0xee, 0xee)},
+                                            {QPalette::ButtonText, QColor(0xee, 0xee, 0xee)}})
+                    palette.setColor(QPalette::Active, role, colour),
+                        palette.setColor(QPalette::Inactive, role, colour);
+                palette.setColor(QPalette::Disabled, QPalette::ButtonText,
+                                 QColor(0x80, 0x80, 0x80));
+                palette.setColor(QPalette::Disabled, QPalette::Button, QColor(0x30, 0x30, 0x30));
+            }
+            QApplication::setPalette(palette);
+            KavrelFixture kavrel;
+            kavrel.seedGames(QList<GameEntry>(2), 0);
+            kavrel.start();
+            const auto contrast = [&](const char* name) {
+                auto* button = kavrel.find<QToolButton>(QLatin1StringView(name));
+                const QImage face = button->grab().toImage();
+                const QPoint middle(face.width() / 2, face.height() / 2);
+                return qAbs(face.pixelColor(middle).lightness() -
+                            face.pixelColor(middle.x(), 3).lightness());
+            };
+            QVERIFY(!kavrel.find<QWidget>(u"KnopVorige"_s)->isEnabled());
+            QVERIFY2(
+                contrast("KnopVorige") * 10 < contrast("KnopVolgende") * 9,
+                qPrintable(u"%1 %2"_s.arg(contrast("KnopVorige")).arg(contrast("KnopVolgende"))));
+        }
+        QApplication::setPalette(original);
+    }
+
+    // The picture box shows it has the focus in its border, in the highlight colour; the
+    // picture's 320 x 200 pixels stay exactly as they were.
+    void thePictureShowsItHasTheFocus() {
+        KavrelFixture kavrel;
+        kavrel.writePicture(u"app/Default.bmp"_s, {320, 200}, Qt::darkGreen, "BMP");
+        kavrel.start();
+        auto* picture = kavrel.find<PictureBox>(u"Picture1"_s);
+        QCOMPARE(kavrel.focused(), kavrel.find<QWidget>(u"RTB1"_s));
+        const QImage without = picture->grab().toImage();
+        picture->setFocus();
+        const QImage with = picture->grab().toImage();
+        const QRect inside = picture->contentsRect();
+        QCOMPARE(inside.size(), WindowScale::of(*picture)(QSize(320, 200)));
+        QCOMPARE(with.copy(inside), without.copy(inside));
+        const QColor highlight = picture->palette().color(QPalette::Highlight);
+        for (const QPoint border : {QPoint(0, 0), QPoint(with.width() - 1, with.height() / 2),
+                                    QPoint(with.width() / 2, with.height() - 1)})
+            QVERIFY(with.pixelColor(border) == highlight &&
+                    without.pixelColor(border) != highlight);
+    }
+
+    // At the desktop's scale (1.5 in the scaled run) every control keeps its place in proportion,
+    // on whole pixels, with its border drawn all round.
+    void controlsStayWholeAtTheDesktopsScale() {
+        KavrelFixture kavrel;
+        kavrel.seedGames(QList<GameEntry>(2), 0);
+        Hoofdscherm& window = kavrel.start();
+        const WindowScale scale = WindowScale::of(window);
+        // The scaled run's screen has 144 dpi; Qt leaves the whole of it to the window.
+        QCOMPARE(scale.factor,
+                 qEnvironmentVariable("QT_QPA_PLATFORM").contains(u"144dpi") ? 1.5 : 1);
+        QCOMPARE(window.devicePixelRatio(), qFloor(window.devicePixelRatio()));
+        QCOMPARE(window.centralWidget()->size(), scale(QSize(339, 411)));
+        const std::pair<const char*, QRect> places[] = {
+            {"Picture1", {8, 29, 324, 204}},    {"KnopVorige", {8, 8, 21, 21}},
+            {"KnopVolgende", {312, 8, 21, 21}}, {"Lijst", {29, 8, 282, 21}},
+            {"KnopSpelen", {280, 384, 49, 21}}, {"RTB1", {8, 232, 324, 145}},
+            {"typeGroup", {8, 384, 98, 21}},    {"ExitCheck", {112, 384, 65, 25}}};
+        for (const auto& [name, designed] : places)
+            QCOMPARE(kavrel.find(QLatin1StringView(name))->geometry(), scale(designed));
+        // The description's frame and the picture's border show on the right and at the bottom.
+        const QImage client = window.centralWidget()->grab().toImage();
+        for (const char* name : {"RTB1", "Picture1"}) {
+            const QRect box = kavrel.find(QLatin1StringView(name))->geometry();
+            const QColor inside = client.pixelColor(box.center());
+            QVERIFY2(client.pixelColor(box.right(), box.center().y()) != inside &&
+                         client.pixelColor(box.center().x(), box.bottom()) != inside,
+                     name);
+        }
+    }
+
     // The menu items that no other test finds are there by their names too, and a screen reader
     // names each control.
     void controlsHaveTheirNames() {
@@ -231,6 +415,9 @@ private Q_SLOTS:
         for (QWidget* control : kavrel.window().centralWidget()->findChildren<QWidget*>(
                  QString(), Qt::FindDirectChildrenOnly))
             QVERIFY2(!control->accessibleName().isEmpty(), qPrintable(control->objectName()));
+        // The type buttons are named as a pair.
+        QCOMPARE(kavrel.optType(0)->parentWidget()->accessibleName(), u"Game type"_s);
+        QCOMPARE(kavrel.optType(1)->parentWidget(), kavrel.optType(0)->parentWidget());
     }
 
     void helpGivesWayWhenTheBoxLosesTheFocus() {
@@ -255,7 +442,7 @@ private Q_SLOTS:
                 kavrel.action(u"MnuHelp"_s)->trigger();
             helpStays();
             QVERIFY(rtb->toolTip() == u"Help on how to add games to your collection"_s &&
-                    kavrel.focused() == rtb);
+                    rtb->accessibleName() == rtb->toolTip() && kavrel.focused() == rtb);
             if (!program.isEmpty()) {
                 kavrel.dialogs.chooseFile(kavrel.writeFile(program, "x"), helpStays);
                 kavrel.dialogs.type(u"Robot"_s);
@@ -277,6 +464,7 @@ private Q_SLOTS:
                 rtb->toolTip() + u'|' + rtb->toPlainText(),
                 u"Description of the current selected game|"_s +
                     (window.games().count() ? u"Robot's story"_s : u"No description available"_s));
+            QCOMPARE(rtb->accessibleName(), rtb->toolTip());
         }
     }
 
@@ -306,5 +494,11 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(WindowTest)
+// Qt's scaling by whole factors, as the program sets it, before the application exists.
+int main(int argc, char* argv[]) {
+    useWholeScaleFactors();
+    QApplication app(argc, argv);
+    WindowTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_window.moc"

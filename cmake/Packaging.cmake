@@ -3,9 +3,9 @@ set(CPACK_PACKAGE_NAME kavrel)
 set(CPACK_PACKAGE_VENDOR "The Kavrel developers")
 set(CPACK_PACKAGE_CONTACT "The Kavrel developers <kavrel@users.noreply.github.com>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "launcher for a collection of old DOS and Windows games")
-# Debian shows the long description as it stands: lines of at most 80 characters.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "launcher for a collection of old DOS and Windows games
-Kavrel keeps one person's collection of old games in a single small window:
+# Debian shows the long description as it stands: lines of at most 80 characters. CPack puts
+# the summary above it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Kavrel keeps one person's collection of old games in a single small window:
 the titles with previous and next buttons, a screenshot, a description and
 the type of each game. DOS games start inside the DOSBox emulator, Windows
 games on their own or through Wine.

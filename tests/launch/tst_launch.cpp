@@ -203,17 +203,13 @@ private Q_SLOTS:
                       .join(u'\n');
         QTRY_COMPARE_WITH_TIMEOUT(QString::fromUtf8(fileBytes(record)),
                                   why.isEmpty() ? ran + u'\n' : QString(), 20000);
-        // The log holds the command and what it printed, not Kavrel's terminal; a start that
-        // failed says so there.
-        const QString log = QString::fromUtf8(fileBytes(lastStartLogPath()));
-        const QString command = u"Kavrel started: "_s + starts.join(u' ') + u'\n';
-        // (Unless nothing started, or the real DOSBox, whose words are its own.)
-        const bool standIn = !starts.isEmpty() && !program.endsWith(u"WRITER.COM"_s);
-        if (standIn && !why.isEmpty())
-            QVERIFY2(log.startsWith(command + u"It could not be started: "_s), qPrintable(log));
-        else if (standIn)
-            QTRY_COMPARE(QString::fromUtf8(fileBytes(lastStartLogPath())),
-                         command + u"said\ncomplained\n"_s);
+        // The log, not Kavrel's terminal, holds the command and what the stand-in printed, or why
+        // it could not start (the real DOSBox's words are its own).
+        if (!starts.isEmpty() && !program.endsWith(u"WRITER.COM"_s))
+            QTRY_VERIFY(QString::fromUtf8(fileBytes(lastStartLogPath()))
+                            .startsWith(u"Kavrel started: "_s + starts.join(u' ') +
+                                        (why.isEmpty() ? u"\nsaid\ncomplained\n"_s
+                                                       : u"\nIt could not be started: "_s)));
         // The box names the game's program, and says why in its second line.
         const ScriptedDialogs::Shown box = kavrel.dialogs.shown().value(0);
         QVERIFY2(why.isEmpty() ||
@@ -253,8 +249,6 @@ private Q_SLOTS:
                     0,
                     u"Bravo\nAlpha\n"_s,
                     {}};
-        QTest::newRow("Qt option, then play")
-            << Verb{u"-platform|offscreen|--play|Bravo"_s, 0, {}, shelf.path(u"bravo.com"_s)};
         QTest::newRow("unknown word") << Verb{u"-bogus"_s, 1, u"Unknown option 'bogus'"_s, {}};
         QTest::newRow("gone") << Verb{u"--play|Alpha"_s, 1, shelf.path(u"gone.exe"_s), {}};
     }

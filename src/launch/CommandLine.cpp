@@ -43,7 +43,8 @@ std::optional<int> runCommandLine(const QStringList& arguments, const CommandLin
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Keeps your collection of old DOS and Windows games and starts them.\n"
-                       "Without options, Kavrel opens its window."));
+                       "Without options, Kavrel opens its window; Qt's own options, such as\n"
+                       "-style or -platform, go to Qt."));
     // Not addHelpOption(): its --help-all lists Qt's own options, which Kavrel does not take.
     const QCommandLineOption helpOption({QStringLiteral("h"), QStringLiteral("help")},
                                         QStringLiteral("Displays these options."));

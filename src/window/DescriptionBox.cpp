@@ -1,12 +1,35 @@
 #include "window/DescriptionBox.h"
 
 #include <QFocusEvent>
+#include <QFontDatabase>
 #include <QMouseEvent>
 
 DescriptionBox::DescriptionBox(QWidget* parent) : QPlainTextEdit(parent) {
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void DescriptionBox::showText(const QString& text, Pitch pitch) {
+    shownPitch = pitch;
+    applyPitch();
+    setPlainText(text);
+}
+
+void DescriptionBox::applyPitch() {
+    QFont shown = font();
+    if (shownPitch == Pitch::Fixed) {
+        shown = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        shown.setPointSizeF(font().pointSizeF());
+    }
+    document()->setDefaultFont(shown);
+}
+
+void DescriptionBox::changeEvent(QEvent* event) {
+    QPlainTextEdit::changeEvent(event);
+    // The box gives its document its own font whenever that changes.
+    if (event->type() == QEvent::FontChange)
+        applyPitch();
 }
 
 void DescriptionBox::focusOutEvent(QFocusEvent* event) {

@@ -1,0 +1,86 @@
+// JPEG: Qt's reader decodes only the rows of a clip rectangle, which costs little for a baseline
+// JPEG, stored row after row. A progressive JPEG (or one whose colours come in separate scans)
+// must keep every coefficient of the whole picture and pass over all of them for every scan,
+// however little of it is shown and however few bytes the file has: its claimed size is what
+// it costs. That cost is read from the frame header before anything is decoded.
+#include "platform/PictureCorners.h"
+
+#include <QList>
+#include <QtEndian>
+
+namespace {
+
+// The coefficients of a picture decoded in several scans: two bytes for each of the 64 of a
+// block. This many of them are decoded within a fraction of a second and fit in memory beside
+// the rest of the program (about 4000 x 4000 pixels in full colour).
+constexpr qint64 BufferedCoefficientBytesLimit = 96 << 20;
+
+struct Frame {
+    qint64 width = 0;
+    qint64 height = 0;
+    bool progressive = false;
+    QList<std::pair<int, int>> sampling; // horizontal and vertical, per colour component
+    int componentsInFirstScan = 0;
+};
+
+bool isFrameMarker(int marker) {
+    // SOF0 to SOF15 but for DHT (C4), JPG (C8) and DAC (CC).
+    return marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+}
+
+// The frame header and the first scan header, read from the markers before the first scan.
+std::optional<Frame> frameOf(QIODevice& file) {
+    Frame frame;
+    if (file.read(2) != "\xFF\xD8")
+        return std::nullopt;
+    for (;;) {
+        const QByteArray marker = file.read(4);
+        if (marker.size() < 4 || static_cast<unsigned char>(marker[0]) != 0xFF)
+            return std::nullopt;
+        const int code = static_cast<unsigned char>(marker[1]);
+        const int length = qFromBigEndian<quint16>(marker.constData() + 2);
+        const QByteArray segment = file.read(length - 2);
+        if (length < 2 || segment.size() != length - 2)
+            return std::nullopt;
+        const auto byte = [&](qsizetype i) {
+            return i < segment.size() ? static_cast<unsigned char>(segment[i]) : 0;
+        };
+        if (isFrameMarker(code)) {
+            frame.height = byte(1) << 8 | byte(2);
+            frame.width = byte(3) << 8 | byte(4);
+            frame.progressive = code == 0xC2 || code == 0xC6 || code == 0xCA || code == 0xCE;
+            for (int c = 0; c < byte(5); ++c)
+                frame.sampling.append({byte(7 + 3 * c) >> 4, byte(7 + 3 * c) & 0x0F});
+        } else if (code == 0xDA) {
+            frame.componentsInFirstScan = byte(0);
+            return frame.sampling.isEmpty() ? std::nullopt : std::optional(frame);
+        }
+    }
+}
+
+qint64 bufferedCoefficientBytes(const Frame& frame) {
+    int widest = 1;
+    int tallest = 1;
+    for (const auto& [h, v] : frame.sampling) {
+        widest = std::max(widest, h);
+        tallest = std::max(tallest, v);
+    }
+    const auto blocks = [](qint64 pixels, int factor, int most) {
+        return ((pixels * factor + most - 1) / most + 7) / 8;
+    };
+    qint64 bytes = 0;
+    for (const auto& [h, v] : frame.sampling)
+        bytes += blocks(frame.width, h, widest) * blocks(frame.height, v, tallest) * 64 * 2;
+    return bytes;
+}
+
+} // namespace
+
+bool jpegCornerAffordable(QIODevice& file) {
+    const std::optional<Frame> frame = frameOf(file);
+    if (!frame || frame->width > MaxPictureSide || frame->height > MaxPictureSide)
+        return false;
+    const bool buffered =
+        frame->progressive || frame->componentsInFirstScan < frame->sampling.size();
+    return !buffered || bufferedCoefficientBytes(*frame) <= BufferedCoefficientBytesLimit;
+}

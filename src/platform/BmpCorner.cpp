@@ -1,5 +1,6 @@
 // BMP: the rows lie uncompressed one after another (bottom row first, unless the height is
-// negative), so the corner's rows are found by their offset and read alone. They are handed to
+// negative), so the corner's rows are found by their offset, and of each only the corner's
+// pixels are read. They are handed to
 // Qt's reader as a BMP of their own, with the file's own header, colours and masks, so that
 // every kind of pixel reads as Qt reads it. A run-length compressed BMP must be unpacked from
 // its bottom row up to reach the top; its corner's rows are unpacked into 8-bit rows, and what
@@ -61,18 +62,19 @@ std::optional<Layout> layoutOf(const QByteArray& header) {
     return layout;
 }
 
-// Unpacks run-length compressed rows into 8-bit rows, keeping the top `rows` rows of the
-// picture, bottom row first as a BMP keeps them. False when the data ends before those rows are
-// complete.
-bool unpackRuns(QIODevice& file, const Layout& layout, int rows, QByteArray& pixels) {
-    const qint64 stride = (layout.width + 3) / 4 * 4;
+// Unpacks run-length compressed rows into 8-bit rows, keeping the top left `corner` of the
+// picture, bottom row first as a BMP keeps them. False when the data ends before the corner's
+// rows are complete.
+bool unpackRuns(QIODevice& file, const Layout& layout, QSize corner, QByteArray& pixels) {
+    const int rows = corner.height();
+    const qint64 stride = (corner.width() + 3) / 4 * 4;
     pixels = QByteArray(stride * rows, '\0');
     const bool nibbles = layout.compression == Rle4;
     qint64 x = 0;
     qint64 fromBottom = 0;
     const auto put = [&](int index) {
         const qint64 y = layout.height - 1 - fromBottom;
-        if (x < layout.width && y >= 0 && y < rows)
+        if (x < corner.width() && y >= 0 && y < rows)
             pixels[(rows - 1 - y) * stride + x] = char(index);
         ++x;
     };
@@ -126,6 +128,24 @@ bool unpackRuns(QIODevice& file, const Layout& layout, int rows, QByteArray& pix
     return true;
 }
 
+// The stored bytes of the corner's pixels in each of its rows, as rows of a BMP of the
+// corner's width.
+bool readRows(QIODevice& file, const Layout& layout, QSize corner, QByteArray& pixels) {
+    const qint64 stride = layout.stride();
+    const qint64 shownBytes = (qint64(corner.width()) * layout.bitsPerPixel + 7) / 8;
+    const qint64 shownStride = (qint64(corner.width()) * layout.bitsPerPixel + 31) / 32 * 4;
+    // Stored bottom row first, the corner's rows are the last ones, in the order a BMP of their
+    // number keeps them.
+    const qint64 skipped = layout.height > 0 ? layout.height - corner.height() : 0;
+    pixels = QByteArray(shownStride * corner.height(), '\0');
+    for (int y = 0; y < corner.height(); ++y) {
+        if (!file.seek(layout.pixelsAt + (skipped + y) * stride) ||
+            file.read(pixels.data() + y * shownStride, shownBytes) != shownBytes)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<QImage> bmpCorner(QIODevice& file, QSize area) {
@@ -134,12 +154,12 @@ std::optional<QImage> bmpCorner(QIODevice& file, QSize area) {
     if (!layout)
         return std::nullopt;
     header.truncate(layout->pixelsAt);
-    const int rows = int(std::min<qint64>(qAbs(layout->height), area.height()));
+    const QSize corner = QSize(int(layout->width), int(qAbs(layout->height))).boundedTo(area);
     const bool runs = layout->compression == Rle8 || layout->compression == Rle4;
     QByteArray pixels;
     if (runs) {
         if (layout->height < 0 || layout->coreHeader || !file.seek(layout->pixelsAt) ||
-            !unpackRuns(file, *layout, rows, pixels))
+            !unpackRuns(file, *layout, corner, pixels))
             return std::nullopt;
         // The corner's rows as an uncompressed 8-bit BMP with the file's colours: as many as it
         // has, however its pixels were packed.
@@ -150,31 +170,25 @@ std::optional<QImage> bmpCorner(QIODevice& file, QSize area) {
         qToLittleEndian<quint32>(
             quint32(std::clamp<qint64>(colours ? colours : stored, 1, 1 << layout->bitsPerPixel)),
             header.data() + 46);
-        qToLittleEndian<qint32>(rows, header.data() + 22);
     } else {
-        if (layout->compression != Rgb && layout->compression != BitFields &&
-            layout->compression != AlphaBitFields)
+        const bool uncompressed = layout->compression == Rgb || layout->compression == BitFields ||
+                                  layout->compression == AlphaBitFields;
+        if (!uncompressed || !readRows(file, *layout, corner, pixels))
             return std::nullopt;
-        const qint64 stride = layout->stride();
-        // Stored bottom row first, the corner's rows are the last ones, in the order a BMP of
-        // their number keeps them.
-        const qint64 skipped = layout->height > 0 ? layout->height - rows : 0;
-        if (!file.seek(layout->pixelsAt + skipped * stride))
-            return std::nullopt;
-        pixels = file.read(stride * rows);
-        if (pixels.size() != stride * rows)
-            return std::nullopt;
-        if (layout->coreHeader)
-            qToLittleEndian<quint16>(quint16(rows), header.data() + 20);
-        else
-            qToLittleEndian<qint32>(layout->height > 0 ? rows : -rows, header.data() + 22);
     }
-    if (!layout->coreHeader)
+    // The header now describes the corner alone.
+    if (layout->coreHeader) {
+        qToLittleEndian<quint16>(quint16(corner.width()), header.data() + 18);
+        qToLittleEndian<quint16>(quint16(corner.height()), header.data() + 20);
+    } else {
+        qToLittleEndian<qint32>(corner.width(), header.data() + 18);
+        qToLittleEndian<qint32>(layout->height < 0 && !runs ? -corner.height() : corner.height(),
+                                header.data() + 22);
         qToLittleEndian<quint32>(quint32(pixels.size()), header.data() + 34);
+    }
     qToLittleEndian<quint32>(quint32(header.size() + pixels.size()), header.data() + 2);
-    QImage corner = QImage::fromData(header + pixels, "BMP");
-    if (corner.isNull())
+    QImage shown = QImage::fromData(header + pixels, "BMP");
+    if (shown.isNull())
         return std::nullopt;
-    return corner.width() > area.width() ? corner.copy(0, 0, area.width(), corner.height())
-                                         : corner;
+    return shown;
 }

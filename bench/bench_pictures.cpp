@@ -123,7 +123,6 @@ void measure(const QString& name, QString (*write)(QSize)) {
         kavrel.push_back(millisecondsOf([&] { shown = shown && LoadPicture(big).has_value(); }));
         floor.push_back(millisecondsOf([&] { shown = shown && LoadPicture(small).has_value(); }));
     }
-
     QFile::remove(big);
     const double k = median(kavrel);
     const double f = median(floor);

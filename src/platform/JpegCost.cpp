@@ -35,13 +35,19 @@ std::optional<Frame> frameOf(QIODevice& file) {
     if (file.read(2) != "\xFF\xD8")
         return std::nullopt;
     for (;;) {
-        const QByteArray marker = file.read(4);
-        if (marker.size() < 4 || static_cast<unsigned char>(marker[0]) != 0xFF)
+        char c = 0;
+        if (!file.getChar(&c) || static_cast<unsigned char>(c) != 0xFF)
             return std::nullopt;
-        const int code = static_cast<unsigned char>(marker[1]);
-        const int length = qFromBigEndian<quint16>(marker.constData() + 2);
+        // Any number of 0xFF may stand before a marker's code.
+        while (file.getChar(&c) && static_cast<unsigned char>(c) == 0xFF) {
+        }
+        const int code = static_cast<unsigned char>(c);
+        const QByteArray size = file.read(2);
+        const int length = size.size() == 2 ? qFromBigEndian<quint16>(size.constData()) : 0;
+        if (length < 2)
+            return std::nullopt;
         const QByteArray segment = file.read(length - 2);
-        if (length < 2 || segment.size() != length - 2)
+        if (segment.size() != length - 2)
             return std::nullopt;
         const auto byte = [&](qsizetype i) {
             return i < segment.size() ? static_cast<unsigned char>(segment[i]) : 0;

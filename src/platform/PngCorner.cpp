@@ -38,13 +38,15 @@ struct PixelFormat {
     std::optional<std::array<int, 3>> transparent;
 
     int sample(const png_byte* row, qint64 index) const {
+        // Big-endian when 16 bits wide, packed from the high bit when fewer than 8.
         if (depth == 16)
             return row[index * 2] << 8 | row[index * 2 + 1];
         const qint64 bit = index * depth;
         return (row[bit / 8] >> (8 - depth - bit % 8)) & ((1 << depth) - 1);
     }
     int eightBit(int value) const {
-        return depth == 16 ? value >> 8 : value * 255 / ((1 << depth) - 1);
+        const int most = (1 << depth) - 1;
+        return (value * 255 + most / 2) / most;
     }
     QRgb colour(const png_byte* row, int x) const {
         const qint64 first = qint64(x) * channels;

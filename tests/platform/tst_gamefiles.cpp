@@ -13,6 +13,7 @@
 #include <QImageWriter>
 #include <QtEndian>
 #include <gif_lib.h>
+#include <png.h>
 
 constexpr int Refused = -1, BoxFont = 0, DosFont = 1;
 const QRgb Red = qRgb(255, 0, 0), Blue = qRgb(0, 0, 255);
@@ -49,6 +50,28 @@ static QString writeGif(const QString& path, QSize size, bool interlaced) {
         }
     EGifCloseFile(gif, nullptr);
     GifFreeMapObject(map);
+    return path;
+}
+
+// An interlaced PNG in 8-bit grey: x + y in every pixel, as only libpng writes it.
+static QString writeInterlacedPng(const QString& path, QSize size) {
+    FILE* file = std::fopen(QFile::encodeName(path).constData(), "wb");
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    png_init_io(png, file);
+    png_set_IHDR(png, info, png_uint_32(size.width()), png_uint_32(size.height()), 8,
+                 PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_ADAM7, 0, 0);
+    png_write_info(png, info);
+    QByteArray row(size.width(), '\0');
+    for (int pass = png_set_interlace_handling(png); pass > 0; --pass)
+        for (int y = 0; y < size.height(); ++y) {
+            for (int x = 0; x < size.width(); ++x)
+                row[x] = char(x + y);
+            png_write_row(png, reinterpret_cast<png_const_bytep>(row.constData()));
+        }
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+    std::fclose(file);
     return path;
 }
 
@@ -200,6 +223,9 @@ private Q_SLOTS:
             picture(name + " too wide", saved(name + "-wide", tooWide, format), {});
         }
         picture("BMP in runs", files.writeFile(u"runs.bmp"_s, runLengthBmp()), ShownPictureArea);
+        // Interlaced pictures are unpacked whole, and that only up to a size.
+        picture("PNG interlaced, too many pixels",
+                writeInterlacedPng(files.path(u"huge-interlaced.png"_s), {4000, 3001}), {});
         picture("GIF interlaced", writeGif(files.path(u"small.gif"_s), small, true), small);
         picture("GIF big", writeGif(files.path(u"big.gif"_s), {16384, 2048}, false),
                 ShownPictureArea);
@@ -227,6 +253,50 @@ private Q_SLOTS:
             QCOMPARE(shown->pixel(0, 0), Blue);
             QCOMPARE(shown->pixel(corner.width() - 1, corner.height() - 1), Blue);
         }
+    }
+
+    // Every kind of pixel the two formats store reads as Qt reads the whole picture: colour
+    // tables with transparency, grey, 16 bits a channel, alpha, a single bit; a BMP stored top
+    // row first; an interlaced PNG.
+    void everyKindOfPixelReadsAsQtReadsIt_data() {
+        QTest::addColumn<QString>("path");
+        QImage colours(40, 30, QImage::Format_ARGB32);
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 40; ++x)
+                colours.setPixel(x, y, qRgba(x * 6, y * 8, 255 - x * 6, x < 5 ? x * 50 : 255));
+        const std::pair<const char*, QImage::Format> kinds[] = {
+            {"PNG", QImage::Format_ARGB32},      {"PNG", QImage::Format_RGB32},
+            {"PNG", QImage::Format_RGBA64},      {"PNG", QImage::Format_Grayscale8},
+            {"PNG", QImage::Format_Grayscale16}, {"PNG", QImage::Format_Indexed8},
+            {"PNG", QImage::Format_Mono},        {"BMP", QImage::Format_RGB32},
+            {"BMP", QImage::Format_ARGB32},      {"BMP", QImage::Format_Indexed8},
+            {"BMP", QImage::Format_Mono}};
+        for (const auto& [format, kind] : kinds) {
+            const QString name = u"%1-%2"_s.arg(QLatin1StringView(format)).arg(int(kind));
+            colours.convertToFormat(kind).save(files.path(name), format);
+            QTest::newRow(qPrintable(name)) << files.path(name);
+        }
+        // The same rows in the other order under a negative height.
+        QByteArray bmp = fileBytes(files.path(u"BMP-%1"_s.arg(int(QImage::Format_RGB32))));
+        const qsizetype start = qFromLittleEndian<quint32>(bmp.constData() + 10);
+        const qsizetype stride = (bmp.size() - start) / 30;
+        QByteArray rows;
+        for (int y = 29; y >= 0; --y)
+            rows += bmp.mid(start + y * stride, stride);
+        qToLittleEndian<qint32>(-30, bmp.data() + 22);
+        QTest::newRow("BMP top row first")
+            << files.writeFile(u"topdown.bmp"_s, bmp.left(start) + rows);
+        QTest::newRow("PNG interlaced")
+            << writeInterlacedPng(files.path(u"interlaced.png"_s), {40, 30});
+    }
+
+    void everyKindOfPixelReadsAsQtReadsIt() {
+        QFETCH(QString, path);
+        const std::optional<QImage> shown = LoadPicture(path);
+        const QImage whole(path);
+        QVERIFY(shown && !whole.isNull());
+        QCOMPARE(shown->convertToFormat(QImage::Format_ARGB32),
+                 whole.convertToFormat(QImage::Format_ARGB32));
     }
 
     void picturesAreFoundByTheirContent() {

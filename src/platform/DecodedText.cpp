@@ -110,14 +110,14 @@ QString decodeWindowsCodePage(const QByteArray& bytes) {
 // character fits the bytes beside it, as it would in a real text:
 //   - a letter inside a word (letters on both sides) scores 4, at a word's edge 2; an upper-case
 //     letter after a lower-case one, or a lower-case one before an upper-case one, is no word;
-//   - an opening quote or mark after a space, or a closing one before a space, scores 3, one
-//     more with a letter on its other side; an apostrophe between letters scores 4; a dash
-//     between spaces or digits 3; the same marks elsewhere -1;
+//   - a quote or a Spanish mark at a word's edge (a space on one side, a letter or digit on the
+//     other) scores 3, between spaces 1; an apostrophe between letters 3; a dash between spaces
+//     or digits 3, an ellipsis after a letter 3; these marks elsewhere -1;
 //   - a frame or shade character next to another one (a line "═════", a corner "╔═") scores 3,
 //     next to a space or a line's end 1, between letters -1;
 //   - a symbol (currency, °, ±, ½) scores 1 next to a space or a digit;
-//   - a rarely written character (Greek, mathematics, accents alone) -1, a code Windows-1252
-//     leaves unassigned -5.
+//   - a rarely written character (Greek, mathematics, daggers, accents alone) -1, a code that
+//     Windows-1252 leaves unassigned -5.
 // A letter repeated next to itself is no word ("ÍÍÍÍ" is a frame line read in 1252). The DOS
 // symbols below 0x20 (☺ ► ▲) add 2 each to code page 437, being mere control codes in 1252.
 // The code page with the higher sum wins; an equal sum, as for a text whose only accented
@@ -125,23 +125,22 @@ QString decodeWindowsCodePage(const QByteArray& bytes) {
 
 enum class Kind : char {
     Letter = 'L',
-    Opening = 'O',  // ‘ “ „ ‚ ‹ « ¿ ¡
-    Closing = 'C',  // ’ ” › » ´
+    Quote = 'Q',    // ‘ ’ “ ” „ ‚ ‹ › « » ´ ¿ ¡
     Dash = 'D',     // – —
     Ellipsis = 'E', // …
     Frame = 'F',    // box drawing, shades, blocks
     Symbol = 'S',   // currency, °, ±, ½, ·, ©, no-break space
-    Rare = 'R',     // Greek, mathematics, lone accents
+    Rare = 'R',     // Greek, mathematics, daggers, lone accents
     Unassigned = 'X',
 };
 
 constexpr std::string_view KindsIn437 = "LLLLLLLLLLLLLLLLLLLLLLLLLLLSSSRR" // 0x80
-                                        "LLLLLLSSORRSSOOC"                 // 0xA0
+                                        "LLLLLLSSQRRSSQQQ"                 // 0xA0
                                         "FFFFFFFFFFFFFFFFFFFFFFFFFFFFFFFF" // 0xB0
                                         "FFFFFFFFFFFFFFFF"                 // 0xD0
                                         "RLRRRRSRRRRRRRRRRSRRRRSRSSSRRSSS";
-constexpr std::string_view KindsIn1252 = "SXOROESRRSLOLXLXXOCOCSDDRSLCLXLL" // 0x80
-                                         "SOSSRSRSRSSORRSRSSSSCSSSRRSCSSSO" // 0xA0
+constexpr std::string_view KindsIn1252 = "SXQRQERRRSLQLXLXXQQQQSDDRSLQLXLL" // 0x80
+                                         "SQSSRSRSRSSQRRSRSSSSQSSSRRSQSSSQ" // 0xA0
                                          "LLLLLLLLLLLLLLLLLLLLLLLSLLLLLLLL" // 0xC0
                                          "LLLLLLLLLLLLLLLLLLLLLLLSLLLLLLLL";
 static_assert(KindsIn437.size() == 128 && KindsIn1252.size() == 128);
@@ -192,12 +191,17 @@ int scoreOf(const CodePage& page, unsigned char code, int before, int after) {
     switch (kindOf(page, code)) {
     case Kind::Letter:
         return wordBefore && wordAfter ? 4 : (wordBefore || wordAfter) * 2;
-    case Kind::Opening:
-        return isGap(before) ? 3 + isAsciiLetter(after) : -1;
-    case Kind::Closing:
+    case Kind::Quote: {
+        const bool apostrophe = code == 0x92 || code == 0xB4;
         if (isAsciiLetter(before) && isAsciiLetter(after))
-            return code == 0x92 || code == 0xB4 ? 4 : -1;
-        return isGap(after) ? 3 + isAsciiLetter(before) : -1;
+            return apostrophe ? 3 : -1;
+        const auto isWordSide = [&](int c) {
+            return isAsciiLetter(c) || isDigit(c) || (c >= 0x80 && kindOf(page, c) == Kind::Letter);
+        };
+        if ((isGap(before) && isWordSide(after)) || (isWordSide(before) && isGap(after)))
+            return 3;
+        return isGap(before) && isGap(after) ? 1 : -1;
+    }
     case Kind::Dash:
         return (isGap(before) && isGap(after)) || (isDigit(before) && isDigit(after)) ? 3 : -1;
     case Kind::Ellipsis:

@@ -188,6 +188,15 @@ private Q_SLOTS:
         text("mark in plain ASCII", "Plain\x1A", u"Plain"_s, BoxFont);
         text("curly quotes", "\x93Quoted\x94 and \x93lower\x94 \x96 it\x92s done\x85",
              u"“Quoted” and “lower” – it’s done…"_s, BoxFont);
+        text("Swedish, DOS", "Tryck p\x86 valfri tangent. Spelet \x84r gjort i Sverige.",
+             u"Tryck på valfri tangent. Spelet är gjort i Sverige."_s, DosFont);
+        text("symbols, DOS",
+             "20\xF8"
+             "C, \xF1"
+             "5 units, \xAB price",
+             u"20°C, ±5 units, ½ price"_s, DosFont);
+        text("German quotes, Windows", "\x84Guten Tag\x93, sagte er. \x95 Punkt",
+             u"„Guten Tag“, sagte er. • Punkt"_s, BoxFont);
         text("Latin-1",
              "Caf\xE9 cr\xE8me, na\xEFve, \xA9 1994, 20\xB0"
              "C",

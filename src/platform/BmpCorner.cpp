@@ -155,7 +155,8 @@ std::optional<QImage> bmpCorner(QIODevice& file, QSize area) {
         return std::nullopt;
     header.truncate(layout->pixelsAt);
     const QSize corner = QSize(int(layout->width), int(qAbs(layout->height))).boundedTo(area);
-    const bool runs = layout->compression == Rle8 || layout->compression == Rle4;
+    const bool runs = (layout->compression == Rle8 && layout->bitsPerPixel == 8) ||
+                      (layout->compression == Rle4 && layout->bitsPerPixel == 4);
     QByteArray pixels;
     if (runs) {
         if (layout->height < 0 || layout->coreHeader || !file.seek(layout->pixelsAt) ||

@@ -354,6 +354,15 @@ private Q_SLOTS:
         QCOMPARE(shown(), u"Café box"_s);
         kavrel.action(u"mnu_remove_description"_s)->trigger();
         QCOMPARE(shown(), u"No description available box"_s);
+        // Change > Screenshot takes a picture too big to decode whole and shows its corner.
+        const QString big = kavrel.path(u"GAME/TITLE.PNG"_s);
+        markedPicture({4000, 3000}).save(big, "PNG");
+        kavrel.dialogs.chooseFile(big);
+        kavrel.action(u"MnuBewerkenAfbeelding"_s)->trigger();
+        const QImage picture = kavrel.find<PictureBox>(u"Picture1"_s)->picture();
+        QCOMPARE(picture.size(), ShownPictureArea);
+        QCOMPARE(picture.pixel(319, 199), Blue);
+        QCOMPARE(kavrel.storedGame(1).GBmp, big);
         VERIFY_DIALOGS(kavrel.dialogs);
     }
 };

@@ -1,11 +1,13 @@
 // GIF: Qt's reader builds the whole picture before it can cut a corner from it. giflib hands
 // over one row at a time: a picture stored row after row is unpacked up to the corner's last
 // row; an interlaced one comes in four passes, of which the first three run through the whole
-// picture, and the last is followed up to the corner's last row. Only the first frame shows.
+// picture, and the last is followed up to the corner's last row; that is afforded only up to
+// InterlacedPixelsLimit. Only the first frame shows.
 #include "platform/PictureCorners.h"
 
 #include <QList>
 #include <gif_lib.h>
+#include <memory>
 
 namespace {
 
@@ -76,8 +78,9 @@ std::optional<QImage> gifCorner(QIODevice& file, QSize area) {
     const QSize screen = gif->SWidth > 0 && gif->SHeight > 0
                              ? QSize(gif->SWidth, gif->SHeight)
                              : QSize(frame.Left + frame.Width, frame.Top + frame.Height);
-    if (screen.width() > MaxPictureSide || screen.height() > MaxPictureSide || frame.Width <= 0 ||
-        frame.Width > MaxPictureSide || frame.Height <= 0)
+    const bool sized = screen.width() <= MaxPictureSide && screen.height() <= MaxPictureSide &&
+                       frame.Width > 0 && frame.Width <= MaxPictureSide && frame.Height > 0;
+    if (!sized || (frame.Interlace && qint64(frame.Width) * frame.Height > InterlacedPixelsLimit))
         return std::nullopt;
     const ColorMapObject* map = frame.ColorMap ? frame.ColorMap : gif->SColorMap;
     if (!map)

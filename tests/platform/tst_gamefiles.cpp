@@ -75,8 +75,9 @@ static QString writeInterlacedPng(const QString& path, QSize size) {
     return path;
 }
 
-// A JPEG whose frame header claims another size than its data has.
-static QByteArray jpegClaiming(QSize claimed, bool progressive) {
+// A JPEG whose frame header claims another size than its data has, with its last scan repeated
+// as often as asked.
+static QByteArray jpegClaiming(QSize claimed, bool progressive, int repeats = 0) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "JPEG");
@@ -86,7 +87,8 @@ static QByteArray jpegClaiming(QSize claimed, bool progressive) {
     const qsizetype frame = bytes.indexOf(progressive ? "\xFF\xC2" : "\xFF\xC0");
     qToBigEndian<quint16>(quint16(claimed.height()), bytes.data() + frame + 5);
     qToBigEndian<quint16>(quint16(claimed.width()), bytes.data() + frame + 7);
-    return bytes;
+    const qsizetype lastScan = bytes.lastIndexOf("\xFF\xDA"), end = bytes.lastIndexOf("\xFF\xD9");
+    return bytes.insert(end, bytes.mid(lastScan, end - lastScan).repeated(repeats));
 }
 
 // A 400 x 300 BMP compressed in runs of 8-bit colours: red and blue halves, and a blue pixel at
@@ -243,6 +245,9 @@ private Q_SLOTS:
         // 874 bytes that claim 30000 x 30000 would take seconds and gigabytes.
         picture("JPEG progressive, absurd size",
                 files.writeFile(u"absurd.jpg"_s, jpegClaiming({30000, 30000}, true)), {});
+        // Every scan passes over the whole picture: 500 of them cost seconds in a few kilobytes.
+        picture("JPEG progressive, 500 scans",
+                files.writeFile(u"scans.jpg"_s, jpegClaiming({2000, 2000}, true, 500)), {});
         picture("JPEG too wide", files.writeFile(u"wide.jpg"_s, jpegClaiming(tooWide, false)), {});
     }
 

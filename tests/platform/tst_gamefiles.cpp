@@ -271,7 +271,7 @@ private Q_SLOTS:
 
     // Every kind of pixel the two formats store reads as Qt reads the whole picture: colour
     // tables with transparency, grey, 16 bits a channel, alpha, a single bit; a BMP stored top
-    // row first; an interlaced PNG.
+    // row first; interlaced PNG and GIF.
     void everyKindOfPixelReadsAsQtReadsIt_data() {
         QTest::addColumn<QString>("path");
         QImage colours(40, 30, QImage::Format_ARGB32);
@@ -302,6 +302,9 @@ private Q_SLOTS:
             << files.writeFile(u"topdown.bmp"_s, bmp.left(start) + rows);
         QTest::newRow("PNG interlaced")
             << writeInterlacedPng(files.path(u"interlaced.png"_s), {40, 30});
+        for (const bool interlaced : {false, true})
+            QTest::newRow(interlaced ? "GIF interlaced" : "GIF")
+                << writeGif(files.path(u"%1.gif"_s.arg(interlaced)), {40, 30}, interlaced);
     }
 
     void everyKindOfPixelReadsAsQtReadsIt() {

@@ -36,8 +36,7 @@ bool isPictureOrProgram(const QByteArray& bytes) {
     // A DOS program's header is full of small numbers; text that starts with MZ has no NUL there.
     const bool dosProgram =
         (bytes.startsWith("MZ") || bytes.startsWith("ZM")) && bytes.left(64).contains('\0');
-    if (dosProgram || bytes.startsWith("\x7F"
-                                       "ELF"))
+    if (dosProgram || bytes.startsWith("\177ELF"))
         return true;
     QBuffer buffer;
     buffer.setData(bytes);

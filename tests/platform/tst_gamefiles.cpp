@@ -16,6 +16,8 @@
 #include <png.h>
 
 constexpr int Refused = -1, BoxFont = 0, DosFont = 1;
+// The widest and tallest picture Kavrel shows.
+constexpr int MaxSide = 16384;
 const QRgb Red = qRgb(255, 0, 0), Blue = qRgb(0, 0, 255);
 
 // A picture of red ground with blue pixels at its top-left corner and at the shown area's far
@@ -226,7 +228,7 @@ private Q_SLOTS:
     void picturesShowTheirTopLeftCorner_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QSize>("corner"); // none: the default picture stays
-        const QSize small(40, 30), largest(16384, 16384), tooWide(16385, 8);
+        const QSize small(40, 30), largest(MaxSide, MaxSide), tooWide(MaxSide + 1, 8);
         for (const char* format : {"PNG", "BMP"}) {
             const QByteArray name = format;
             picture(name + " small", saved(name + "-small", small, format), small);
@@ -238,9 +240,10 @@ private Q_SLOTS:
         picture("PNG interlaced, too many pixels",
                 writeInterlacedPng(files.path(u"huge-interlaced.png"_s), {4000, 3001}), {});
         picture("GIF interlaced", writeGif(files.path(u"small.gif"_s), small, true), small);
-        picture("GIF big", writeGif(files.path(u"big.gif"_s), {16384, 2048}, false),
+        picture("GIF big", writeGif(files.path(u"big.gif"_s), {MaxSide, 2048}, false),
                 ShownPictureArea);
         picture("GIF too wide", writeGif(files.path(u"wide.gif"_s), tooWide, false), {});
+        picture("JPEG widest", saved("widest.jpg", {MaxSide, 600}, "JPEG"), ShownPictureArea);
         picture("JPEG progressive", files.writeFile(u"p.jpg"_s, jpegClaiming(small, true)), small);
         // 874 bytes that claim 30000 x 30000 would take seconds and gigabytes.
         picture("JPEG progressive, absurd size",

@@ -13,7 +13,9 @@
 #include <functional>
 #include <gif_lib.h>
 #include <png.h>
+#ifdef Q_OS_UNIX
 #include <sys/resource.h>
+#endif
 
 namespace {
 
@@ -143,8 +145,10 @@ int main(int argc, char** argv) {
     measure(QStringLiteral("picture_png_16000x12000"), writePng);
     measure(QStringLiteral("picture_bmp_16000x12000"), writeBmp);
     measure(QStringLiteral("picture_gif_16000x12000"), writeGif);
+#ifdef Q_OS_UNIX
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     std::printf("# peak memory %ld MB\n", usage.ru_maxrss / 1024);
+#endif
     return 0;
 }

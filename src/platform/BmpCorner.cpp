@@ -1,10 +1,9 @@
 // BMP: the rows lie uncompressed one after another (bottom row first, unless the height is
 // negative), so the corner's rows are found by their offset, and of each only the corner's
-// pixels are read. They are handed to
-// Qt's reader as a BMP of their own, with the file's own header, colours and masks, so that
-// every kind of pixel reads as Qt reads it. A run-length compressed BMP must be unpacked from
-// its bottom row up to reach the top; its corner's rows are unpacked into 8-bit rows, and what
-// lies below them only followed.
+// pixels are read. They are handed to Qt's reader as a BMP of their own, with the file's own
+// header, colours and masks, so that every kind of pixel reads as Qt reads it. A run-length
+// compressed BMP must be unpacked from its bottom row up to reach the top; its corner's rows
+// are unpacked into 8-bit rows, and what lies below them only followed.
 #include "platform/PictureCorners.h"
 
 #include <QList>

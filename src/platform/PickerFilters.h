@@ -15,9 +15,15 @@ inline const QString AnyFileToo = QStringLiteral("|All files |*");
 inline const QString Executable =
     QStringLiteral("Executable File (*.com;*.exe;*.bat) |*.com;*.exe;*.bat") + AnyFileToo;
 inline const QString DosBox = QStringLiteral("Executable File (*.exe) |*.exe") + AnyFileToo;
-// DOSBox saves its screenshots as PNG files.
+// The first list begins with the patterns Kavrel has always offered, so that a picker that
+// remembers its choice means what it meant; games also come with PNG pictures (DOSBox saves its
+// screenshots as PNG), descriptions under the names DOS programs gave them (FILE_ID.DIZ,
+// GAME.NFO, README.DOC, READ.ME, README.1ST, INFO.ASC), and sometimes with neither.
 inline const QString Screenshot =
-    QStringLiteral("Screenshot (*.bmp;*.gif;*.jpg;*.png) |*.bmp;*.gif;*.jpg;*.png");
-inline const QString Description = QStringLiteral("Description (*.txt) |*.txt");
+    QStringLiteral("Screenshot (*.bmp;*.gif;*.jpg;*.png;*.jpeg) |*.bmp;*.gif;*.jpg;*.png;*.jpeg"
+                   "|All files |*");
+inline const QString Description =
+    QStringLiteral("Description (*.txt;*.diz;*.nfo;*.doc;*.me;*.1st;*.asc) "
+                   "|*.txt;*.diz;*.nfo;*.doc;*.me;*.1st;*.asc|All files |*");
 
 } // namespace PickerFilters

@@ -2,6 +2,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QFontDatabase>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <algorithm>
@@ -10,6 +11,28 @@ DescriptionBox::DescriptionBox(QWidget* parent) : QPlainTextEdit(parent) {
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void DescriptionBox::showText(const QString& text, Pitch pitch) {
+    shownPitch = pitch;
+    applyPitch();
+    setPlainText(text);
+}
+
+void DescriptionBox::applyPitch() {
+    QFont shown = font();
+    if (shownPitch == Pitch::Fixed) {
+        shown = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        shown.setPointSizeF(font().pointSizeF());
+    }
+    document()->setDefaultFont(shown);
+}
+
+void DescriptionBox::changeEvent(QEvent* event) {
+    QPlainTextEdit::changeEvent(event);
+    // The box gives its document its own font whenever that changes.
+    if (event->type() == QEvent::FontChange)
+        applyPitch();
 }
 
 void DescriptionBox::focusOutEvent(QFocusEvent* event) {

@@ -83,19 +83,20 @@ bool Hoofdscherm::ShowScreenshot(const QString& path) {
 }
 
 void Hoofdscherm::ShowNoDescription() {
-    RTB1->setPlainText(NoDescription);
+    RTB1->showText(NoDescription);
 }
 
 bool Hoofdscherm::ShowDescription(const QString& path) {
-    const std::optional<QString> text = LoadFile(path);
+    const std::optional<DecodedText> text = LoadText(path);
     if (text)
-        RTB1->setPlainText(*text);
+        RTB1->showText(text->text(), text->isDosText() ? DescriptionBox::Pitch::Fixed
+                                                       : DescriptionBox::Pitch::BoxFont);
     return text.has_value();
 }
 
 void Hoofdscherm::LoadHelpText() {
     const std::optional<QString> beside = LoadFile(AppFolder + QStringLiteral("readme.txt"));
-    RTB1->setPlainText(beside ? *beside : builtInHelpText());
+    RTB1->showText(beside ? *beside : builtInHelpText());
     RTB1->setToolTip(QStringLiteral("Help on how to add games to your collection"));
 }
 

@@ -89,9 +89,9 @@ private Q_SLOTS:
         }
         row("UTF-16 with BOM", "\xFF\xFEK\0\xE5\0r\0e\0"_ba, u"Kåre"_s);
         row("empty", {}, QString());
-        // Tabs, form feeds and the DOS end-of-file mark are text too.
+        // Tabs are text too, a form feed a DOS symbol, the end-of-file mark the text's end.
         row("DOS frame", "\xC9\xCD\xCD\xBB\t\f\r\n\200a f\x81r \232ber\x1A",
-            u"╔══╗\t\f\r\nÇa für Über\x1A"_s);
+            u"╔══╗\t♀\r\nÇa für Über"_s);
         row("shades", "\xB0\xDF\xB0", u"░▀░"_s);
 #ifndef Q_OS_WIN
         row("German", "Gr\xF6\337e,\xA0\xC4pfel, GR\xD6\337E", u"Größe,\u00A0Äpfel, GRÖßE"_s);
@@ -107,7 +107,7 @@ private Q_SLOTS:
                 u"\n\n[The rest of this file, beyond its first 1 MiB, is not shown.]"_s);
         // One NUL in a hundred bytes is too few control codes to tell, but no text holds it.
         row("NUL", QByteArray(100, 'a') + '\0', std::nullopt);
-        row("control codes", "\x01\x02\x03\x04 abc", std::nullopt);
+        row("control codes", "\x01\x02\x03\x04\x05 ab", std::nullopt);
         row("a bitmap in ASCII", "P1\n2 2\n1 0 0 1\n", std::nullopt, {2, 2});
         // A missing file, a folder, a FIFO that nobody writes (opening it would wait for ever) and
         // a device that never ends.

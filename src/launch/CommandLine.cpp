@@ -3,6 +3,7 @@
 #include "launch/CommandLine.h"
 
 #include "launch/LaunchCommand.h"
+#include "launch/SetupVerb.h"
 #include "platform/SettingsStore.h"
 #include "platform/ValueConversion.h"
 #include "store/CollectionStore.h"
@@ -56,6 +57,11 @@ std::optional<int> runCommandLine(const QStringList& arguments, const CommandLin
     parser.addOption(helpOption);
     parser.addOption(listOption);
     parser.addOption(playOption);
+    const QCommandLineOption setupOption(QStringLiteral("setup"),
+                                         QStringLiteral("Start the setup program of the game with "
+                                                        "exactly this title, as Run setup does."),
+                                         QStringLiteral("title"));
+    parser.addOption(setupOption);
 
     if (!parser.parse(arguments)) {
         world.err << parser.errorText() << '\n'
@@ -80,6 +86,8 @@ std::optional<int> runCommandLine(const QStringList& arguments, const CommandLin
         return listTitles(*world.openStore(), world.out);
     if (parser.isSet(playOption))
         return playTitle(*world.openStore(), parser.value(playOption), world);
+    if (parser.isSet(setupOption))
+        return setupTitle(*world.openStore(), parser.value(setupOption), world.starter, world.err);
     return std::nullopt;
 }
 

@@ -23,4 +23,4 @@ KAVREL_BUILD_PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6
 KAVREL_PLAY_PACKAGES="dosbox qt6-translations-l10n"
 # The launch tests play a tiny DOS program in the real emulator; the package check builds the
 # .deb (dpkg-dev and file find its library dependencies) and validates what a desktop reads.
-KAVREL_TEST_PACKAGES="dosbox dpkg-dev file desktop-file-utils appstream"
+KAVREL_TEST_PACKAGES="dosbox genisoimage dpkg-dev file desktop-file-utils appstream"

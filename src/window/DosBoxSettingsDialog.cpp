@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <tuple>
 
 namespace {
 
@@ -84,9 +85,17 @@ DosBoxSettingsDialog::DosBoxSettingsDialog(const DosBoxSettingsForm& current, QW
         row->addWidget(button);
         return row;
     };
-    rows->addRow(QStringLiteral("&CD (D:) or floppy (A:) image:"), withButton(image, browseImage));
-    rows->addRow(QStringLiteral("&Setup program:"), withButton(setup, browseSetup));
-    rows->addRow(QStringLiteral("DOSBox &closes when the game ends:"), exitChoice);
+    // A row's caption takes the keyboard to its field; the form would clear the buddy of a
+    // caption whose field is a row of controls, so it is set once the row is in place.
+    for (auto [text, field, row] :
+         {std::tuple{QStringLiteral("&CD (D:) or floppy (A:) image:"), image,
+                     withButton(image, browseImage)},
+          std::tuple{QStringLiteral("&Setup program:"), setup, withButton(setup, browseSetup)}}) {
+        auto* label = new QLabel(text);
+        rows->addRow(label, row);
+        label->setBuddy(field);
+    }
+    rows->addRow(QStringLiteral("DOSBox closes &when the game ends:"), exitChoice);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     auto* layout = new QVBoxLayout(this);

@@ -6,18 +6,24 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <tuple>
 
 namespace {
+
+// The images DOSBox mounts: CDs as D:, floppies as A:.
+constexpr const char* ImageEndings[] = {".iso", ".cue", ".img", ".ima"};
 
 template <typename Control> Control* named(Control* control, const char* name) {
     control->setObjectName(QString::fromLatin1(name));
@@ -142,6 +148,32 @@ void DosBoxSettingsDialog::showSource() {
         (typedConfiguration->isChecked() &&
          typed->toPlainText().contains(QStringLiteral("[autoexec]"), Qt::CaseInsensitive));
     adoptedNote->setVisible(adopts);
+}
+
+void DosBoxSettingsDialog::accept() {
+    const QString imageName = image->text().trimmed().toLower();
+    const bool knownImage =
+        imageName.isEmpty() ||
+        std::any_of(std::begin(ImageEndings), std::end(ImageEndings), [&](const char* ending) {
+            return imageName.endsWith(QLatin1StringView(ending));
+        });
+    for (auto [field, what, named] :
+         {std::tuple{file, "configuration file", fileConfiguration->isChecked()},
+          std::tuple{image, "image", true}, std::tuple{setup, "setup program", true}}) {
+        const QString path = field->text().trimmed();
+        QString why;
+        if (named && !path.isEmpty() && !QFileInfo(path).isFile())
+            why = QStringLiteral("The %1 %2 does not exist.").arg(QLatin1StringView(what), path);
+        else if (field == image && !knownImage)
+            why = QStringLiteral("%1 is no CD image (.iso, .cue) or floppy image (.img, .ima).")
+                      .arg(path);
+        if (why.isEmpty())
+            continue;
+        QMessageBox::warning(this, windowTitle(), why);
+        field->setFocus();
+        return;
+    }
+    QDialog::accept();
 }
 
 DosBoxSettingsForm DosBoxSettingsDialog::answer() const {

@@ -21,6 +21,9 @@ public:
 
     DosBoxSettingsForm answer() const;
 
+    // Keeps the dialog open, and says why, while a file named in it is not there.
+    void accept() override;
+
 private:
     void browse(QLineEdit* into, const QString& caption, const QString& filter);
     void showSource();

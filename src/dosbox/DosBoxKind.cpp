@@ -17,11 +17,12 @@ DosBoxKind dosBoxKindOf(const QString& program) {
     probe.setProcessChannelMode(QProcess::MergedChannels);
     probe.start(program, {QStringLiteral("-version")});
     DosBoxKind kind = DosBoxKind::Classic;
-    if (probe.waitForFinished(5000))
-        kind = probe.readAll().toLower().contains("staging") ? DosBoxKind::Staging
-                                                             : DosBoxKind::Classic;
-    else
-        probe.kill(), probe.waitForFinished(1000);
+    if (!probe.waitForFinished(5000)) {
+        probe.kill();
+        probe.waitForFinished(1000);
+    } else if (probe.readAll().toLower().contains("staging")) {
+        kind = DosBoxKind::Staging;
+    }
     known.insert(program, {version, kind});
     return kind;
 }

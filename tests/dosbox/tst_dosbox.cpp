@@ -355,13 +355,28 @@ private Q_SLOTS:
                                   .typed = u"[sblaster]\nirq=5\n"_s,
                                   .image = image,
                                   .exit = true};
-        kavrel.dialogs.answerDosBoxSettings(answer);
-        kavrel.action(u"mnuDosBoxSettings"_s)->trigger();
-        kavrel.action(u"MnuBestandOpen"_s)->trigger();
-        QTRY_COMPARE_WITH_TIMEOUT(fileBytes(dosBox + u".closed"_s), "closed\n"_ba, 40000);
         const QString gameFolder = QFileInfo(game).path();
-        QCOMPARE(fileBytes(gameFolder + u"/COPIED.TXT"_s), "from the disc\r\n"_ba);
-        QCOMPARE(fileBytes(gameFolder + u"/BLASTER.TXT"_s).trimmed(), "A220 I5 D3 H5 T6"_ba);
+        // Then with a configuration as archives ship it, whose [autoexec] mounts its own folder
+        // and calls the game without closing DOSBox: the image comes before it, the exit after.
+        const QString archive = kavrel.writeFile(
+            u"spiele ü/RUN é/run game.conf"_s,
+            "[sblaster]\r\nirq=7\r\n[autoexec]\r\n# ready to play\r\nmount c .\r\nc:\r\n"
+            "call RUN.BAT\r\n");
+        for (const auto& [source, blaster] :
+             {std::pair{DosBoxSettingsForm::Source::Typed, "A220 I5 D3 H5 T6"_ba},
+              std::pair{DosBoxSettingsForm::Source::File, "A220 I7 D3 H5 T6"_ba}}) {
+            for (const QString& file : {gameFolder + u"/COPIED.TXT"_s,
+                                        gameFolder + u"/BLASTER.TXT"_s, dosBox + u".closed"_s})
+                QFile::remove(file);
+            answer.source = source;
+            answer.file = archive;
+            kavrel.dialogs.answerDosBoxSettings(answer);
+            kavrel.action(u"mnuDosBoxSettings"_s)->trigger();
+            kavrel.action(u"MnuBestandOpen"_s)->trigger();
+            QTRY_COMPARE_WITH_TIMEOUT(fileBytes(dosBox + u".closed"_s), "closed\n"_ba, 40000);
+            QCOMPARE(fileBytes(gameFolder + u"/COPIED.TXT"_s), "from the disc\r\n"_ba);
+            QCOMPARE(fileBytes(gameFolder + u"/BLASTER.TXT"_s).trimmed(), blaster);
+        }
         VERIFY_DIALOGS(kavrel.dialogs);
     }
 };

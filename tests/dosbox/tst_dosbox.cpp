@@ -7,6 +7,7 @@
 #include "platform/ProcessStarter.h"
 #include "platform/ValueConversion.h"
 #include "store/StoreLayout.h"
+#include "window/DosBoxSettingsDialog.h"
 
 #include <QMenu>
 #include <QProcess>
@@ -313,6 +314,21 @@ private Q_SLOTS:
             QVERIFY(starts.isEmpty() || starts[0].program == classic);
         }
         QCOMPARE(kavrel.storeFileBytes(), store);
+    }
+
+    // The dialog gives back what it shows, and says when a configuration starts the game itself.
+    void theDialogGivesBackWhatItShows() {
+        using Source = DosBoxSettingsForm::Source;
+        const DosBoxSettingsForm forms[] = {
+            {.title = u"Keen"_s, .autoExit = false},
+            {.source = Source::File, .file = archive, .image = disc, .exit = false},
+            {.source = Source::File, .file = own, .setup = setup, .exit = true},
+            {.source = Source::Typed, .typed = u"[cpu]\ncycles=3000\n"_s, .image = floppy}};
+        for (int k = 0; const DosBoxSettingsForm& form : forms) {
+            DosBoxSettingsDialog dialog(form);
+            QCOMPARE(dialog.answer(), form);
+            QCOMPARE(dialog.findChild<QWidget*>(u"adoptedNote"_s)->isVisibleTo(&dialog), k++ == 1);
+        }
     }
 
     // The real DOSBox: a batch file copies a file from its CD image to C: and writes down the

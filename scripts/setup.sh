@@ -25,5 +25,5 @@ KAVREL_BUILD_PACKAGES="$KAVREL_BUILD_PACKAGES libpng-dev libgif-dev"
 KAVREL_PLAY_PACKAGES="dosbox qt6-translations-l10n"
 # The launch tests play a tiny DOS program in the real emulator; the package check builds the
 # .deb (dpkg-dev and file find its library dependencies), validates what a desktop reads and
-# runs lintian on it.
-KAVREL_TEST_PACKAGES="dosbox dpkg-dev file desktop-file-utils appstream lintian"
+# runs lintian on it; the DOSBox settings test makes a CD image with genisoimage.
+KAVREL_TEST_PACKAGES="dosbox genisoimage dpkg-dev file desktop-file-utils appstream lintian"

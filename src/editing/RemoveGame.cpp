@@ -1,5 +1,6 @@
 // Removing the selected game: the last game fills its place, the collection is sorted and
 // stored again, and the game before it is shown.
+#include "dosbox/GameDosBoxSettings.h"
 #include "platform/SettingsStore.h"
 #include "platform/ValueConversion.h"
 #include "store/CollectionStore.h"
@@ -21,6 +22,7 @@ void Hoofdscherm::MnuBestandVerwijderen_Click() {
         return;
 
     const GameTable stored = Games;
+    const QString removedConfiguration = Games[selected + 1].GConf;
     // The last game takes the removed game's place, so no other game changes its number before
     // the sort.
     Games[selected + 1] = Games[count];
@@ -52,6 +54,8 @@ void Hoofdscherm::MnuBestandVerwijderen_Click() {
 
     BubbleSort();
     writeGameTable(platform.store, Games, stored);
+    // The game's DOSBox settings go with it, Kavrel's own file once no game names it.
+    dropOwnDosBoxFileIfUnused(removedConfiguration, Games, platform.store);
     RefreshCaption();
     FocusPicture();
 }

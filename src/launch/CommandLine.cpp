@@ -5,6 +5,7 @@
 #include "launch/LaunchCommand.h"
 #include "launch/QtOptions.h"
 #include "launch/TitleSuggestions.h"
+#include "launch/SetupVerb.h"
 #include "platform/SettingsStore.h"
 #include "platform/ValueConversion.h"
 #include "store/CollectionStore.h"
@@ -59,6 +60,11 @@ std::optional<int> runCommandLine(const QStringList& arguments, const CommandLin
     parser.addOption(helpOption);
     parser.addOption(listOption);
     parser.addOption(playOption);
+    const QCommandLineOption setupOption(QStringLiteral("setup"),
+                                         QStringLiteral("Start the setup program of the game with "
+                                                        "exactly this title, as Run setup does."),
+                                         QStringLiteral("title"));
+    parser.addOption(setupOption);
 
     // "-style" is one option, not five letters; Qt's own options are Qt's.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -85,6 +91,8 @@ std::optional<int> runCommandLine(const QStringList& arguments, const CommandLin
         return listTitles(*world.openStore(), world.out);
     if (parser.isSet(playOption))
         return playTitle(*world.openStore(), parser.value(playOption), world);
+    if (parser.isSet(setupOption))
+        return setupTitle(*world.openStore(), parser.value(setupOption), world.starter, world.err);
     return std::nullopt;
 }
 

@@ -1,5 +1,6 @@
 #include "launch/LaunchCommand.h"
 
+#include "dosbox/DosBoxKind.h"
 #include "launch/StartFailure.h"
 #include "store/Paths.h"
 
@@ -69,15 +70,27 @@ QString dosBoxToUse(const QString& storedDosBox) {
 #endif
 }
 
-LaunchPlan planLaunch(const GameEntry& game, const QString& storedDosBox, bool autoExit) {
+LaunchPlan planLaunch(const GameEntry& game, const QString& storedDosBox, bool autoExit,
+                      DosProgram program) {
+    if (program == DosProgram::Setup && !game.GType)
+        return refused(QStringLiteral("Only a DOS game has a setup program to run in DOSBox."));
     // DOSBox given a missing program waits with an error instead of closing, so a missing game
     // is refused here, for either type, before anything starts.
-    if (!QFileInfo(game.GPath).isFile())
+    if (program == DosProgram::Game && !QFileInfo(game.GPath).isFile())
         return refused(NoGameFile);
     if (game.GType) {
         const QString dosBox = dosBoxToUse(storedDosBox);
         if (dosBox.isEmpty())
             return refused(NoDosBox);
+        if (program == DosProgram::Setup || hasOwnDosBoxSettings(game)) {
+            // Only a configuration of the game's own needs to know which DOSBox reads it.
+            const DosBoxKind kind =
+                game.GConf.isEmpty() ? DosBoxKind::Classic : dosBoxKindOf(dosBox);
+            const DosBoxCommand command = dosBoxCommand(game, program, autoExit, kind);
+            if (!command.whyNot.isEmpty())
+                return refused(command.whyNot);
+            return {{dosBox, command.arguments, command.workingFolder, WindowStyle::Minimized}, {}};
+        }
         QStringList arguments{game.GPath};
         if (autoExit)
             arguments.append(QStringLiteral("-exit"));
@@ -91,8 +104,8 @@ LaunchPlan planLaunch(const GameEntry& game, const QString& storedDosBox, bool a
 }
 
 QString startGame(const GameEntry& game, const QString& storedDosBox, bool autoExit,
-                  ProgramStarter& starter) {
-    const LaunchPlan plan = planLaunch(game, storedDosBox, autoExit);
+                  ProgramStarter& starter, DosProgram program) {
+    const LaunchPlan plan = planLaunch(game, storedDosBox, autoExit, program);
     if (!plan.canStart())
         return plan.whyNot;
     if (!starter.Shell(plan.start))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dosbox/DosBoxCommand.h"
 #include "platform/ProgramStarter.h"
 #include "store/GameTable.h"
 
@@ -8,8 +9,10 @@
 //
 // - A DOS game: DOSBox, minimised, with the game's program as one argument and "-exit" after it
 //   when DOSBox is to close with the game. DOSBox keeps Kavrel's folder: it mounts the game's
-//   folder itself. The DOSBox used is the stored one while its file exists; outside Windows,
-//   without it, the `dosbox` found on the search path (the stored location stays as it is).
+//   folder itself. A game with DOSBox settings of its own gets the command DosBoxCommand.h
+//   describes, and so does every setup program. The DOSBox used is the stored one while its file
+//   exists; outside Windows, without it, the `dosbox` found on the search path (the stored location
+//   stays as it is).
 // - A Windows game: in a normal window, in the program's own folder, because games open their
 //   data files by relative names. On Windows the program itself. Elsewhere a Windows program
 //   (its content starts with "MZ") goes to `wine` from the search path, a batch file to Wine's
@@ -23,11 +26,12 @@ struct LaunchPlan {
     bool canStart() const { return whyNot.isEmpty(); }
 };
 
-LaunchPlan planLaunch(const GameEntry& game, const QString& storedDosBox, bool autoExit);
+LaunchPlan planLaunch(const GameEntry& game, const QString& storedDosBox, bool autoExit,
+                      DosProgram program = DosProgram::Game);
 
-// Starts the game as planned; empty when it started, otherwise why it did not.
+// Starts the game (or its setup program) as planned; empty when it started, otherwise why not.
 QString startGame(const GameEntry& game, const QString& storedDosBox, bool autoExit,
-                  ProgramStarter& starter);
+                  ProgramStarter& starter, DosProgram program = DosProgram::Game);
 
 // The DOSBox that Play uses, as above; empty when there is none.
 QString dosBoxToUse(const QString& storedDosBox);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dosbox/DosBoxSettingsForm.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -31,4 +33,6 @@ public:
     virtual void MsgBox(const QString& prompt, MsgBoxStyle style, const QString& title) = 0;
     // A folder's path in native form; the empty text when cancelled.
     virtual QString BrowseForFolder() = 0;
+    // A DOS game's own DOSBox settings, shown as they stand; the answer on OK, nothing on Cancel.
+    virtual std::optional<DosBoxSettingsForm> DosBoxSettings(const DosBoxSettingsForm& current) = 0;
 };

@@ -1,6 +1,7 @@
 #include "platform/QtDialogs.h"
 
 #include "platform/FileDialogRules.h"
+#include "window/DosBoxSettingsDialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -57,4 +58,11 @@ void QtDialogs::MsgBox(const QString& prompt, MsgBoxStyle style, const QString& 
 QString QtDialogs::BrowseForFolder() {
     return QDir::toNativeSeparators(
         QFileDialog::getExistingDirectory(QApplication::activeWindow()));
+}
+
+std::optional<DosBoxSettingsForm> QtDialogs::DosBoxSettings(const DosBoxSettingsForm& current) {
+    DosBoxSettingsDialog dialog(current, QApplication::activeWindow());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.answer();
 }

@@ -10,4 +10,5 @@ public:
                      const QString& defaultText) override;
     void MsgBox(const QString& prompt, MsgBoxStyle style, const QString& title) override;
     QString BrowseForFolder() override;
+    std::optional<DosBoxSettingsForm> DosBoxSettings(const DosBoxSettingsForm& current) override;
 };

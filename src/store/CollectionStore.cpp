@@ -23,7 +23,9 @@ GameTable readGames(const SettingsStore& store) {
         table.append(
             {store.GetSetting(key, GPath, {}), store.GetSetting(key, GBmp, {}),
              store.GetSetting(key, GText, {}), store.GetSetting(key, GTitle, {}),
-             toBoolean(store.GetSetting(key, GType, QStringLiteral("True"))).value_or(true)});
+             toBoolean(store.GetSetting(key, GType, QStringLiteral("True"))).value_or(true),
+             store.GetSetting(key, GConf, {}), store.GetSetting(key, GImage, {}),
+             store.GetSetting(key, GSetup, {}), toBoolean(store.GetSetting(key, GExit, {}))});
     }
     return table;
 }
@@ -56,6 +58,19 @@ void writeGameTable(SettingsStore& store, const GameTable& table, const GameTabl
         write(GText, game.GText, before.GText != game.GText);
         write(GTitle, game.GTitle, before.GTitle != game.GTitle);
         write(GType, booleanText(game.GType), before.GType != game.GType);
+        // A game without DOSBox settings of its own has none of their keys, also where the
+        // number's earlier game had them.
+        const auto writeOwn = [&](const QString& name, const QString& value, bool changed) {
+            if (value.isEmpty() && (isNew || changed))
+                store.DeleteSetting(key, name);
+            else
+                write(name, value, changed);
+        };
+        writeOwn(GConf, game.GConf, before.GConf != game.GConf);
+        writeOwn(GImage, game.GImage, before.GImage != game.GImage);
+        writeOwn(GSetup, game.GSetup, before.GSetup != game.GSetup);
+        writeOwn(GExit, game.GExit ? booleanText(*game.GExit) : QString(),
+                 before.GExit != game.GExit);
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 // One game of the collection.
@@ -10,6 +11,11 @@ struct GameEntry {
     QString GText;     // full path of the description; empty: none
     QString GTitle;    // the title shown in the list
     bool GType = true; // true: a DOS game, started through DOSBox; false: a Windows game
+    // The DOS game's own DOSBox settings, each empty (and not stored) when the game has none.
+    QString GConf;  // full path of its DOSBox configuration: one that came with it, or Kavrel's own
+    QString GImage; // full path of a CD image (.iso, .cue) mounted as D:, or a floppy (.img) as A:
+    QString GSetup; // full path of its setup program, for Run setup
+    std::optional<bool> GExit; // DOSBox closes with the game: always, never; nothing: as Auto-exit
 
     friend bool operator==(const GameEntry&, const GameEntry&) = default;
 };

@@ -21,6 +21,10 @@ inline const QString GBmp = QStringLiteral("GBmp");
 inline const QString GText = QStringLiteral("GText");
 inline const QString GTitle = QStringLiteral("GTitle");
 inline const QString GType = QStringLiteral("GType");
+// A DOS game's own DOSBox settings, present only when set; "GExit" there overrides the option's.
+inline const QString GConf = QStringLiteral("GConf");
+inline const QString GImage = QStringLiteral("GImage");
+inline const QString GSetup = QStringLiteral("GSetup");
 
 } // namespace StoreLayout
 

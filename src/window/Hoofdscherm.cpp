@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -73,9 +74,13 @@ void Hoofdscherm::connectHandlers() {
         {mnuLocateDOSBox, &Hoofdscherm::mnuLocateDOSBox_Click},
         {mnuExitOption, &Hoofdscherm::mnuExitOption_Click},
         {MnuHelp, &Hoofdscherm::MnuHelp_Click},
+        {mnuDosBoxSettings, &Hoofdscherm::mnuDosBoxSettings_Click},
+        {mnuRunSetup, &Hoofdscherm::mnuRunSetup_Click},
     };
     for (const auto& [action, handler] : menuHandlers)
         connect(action, &QAction::triggered, this, handler);
+    for (QMenu* menu : {mnuGame, mnuChange})
+        connect(menu, &QMenu::aboutToShow, this, &Hoofdscherm::updateDosBoxCommands);
 }
 
 void Hoofdscherm::closeEvent(QCloseEvent* event) {

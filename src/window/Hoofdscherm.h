@@ -68,10 +68,12 @@ public:
     void optType_Click(int Index);
     void mnu_game_dos_Click();
     void mnu_game_win_Click();
+    void mnuDosBoxSettings_Click();
 
     // --- Launching and environment
     void MnuBestandOpen_Click();
     void KnopSpelen_Click();
+    void mnuRunSetup_Click();
     void mnuKavrelFolder_Click();
     void mnuLocateDOSBox_Click();
     void mnuExitOption_Click();
@@ -156,6 +158,10 @@ private:
 
     // Launching helpers
 
+    // DOSBox settings and Run setup act on the selected DOS game, Run setup only when it has a
+    // setup program; set as the menus open.
+    void updateDosBoxCommands();
+
     // Stores the selected entry as "Last" (when the list holds entries), unless this run has
     // stored that same entry already.
     void storeLastGame();
@@ -186,6 +192,8 @@ private:
     QAction* MnuBewerkenAfbeelding = nullptr;
     QAction* MnuBewerkenBeschrijving = nullptr;
     QAction* MnuBewerkenDoel = nullptr;
+    QAction* mnuDosBoxSettings = nullptr;
+    QAction* mnuRunSetup = nullptr;
     QAction* mnu_remove_screenshot = nullptr;
     QAction* mnu_remove_description = nullptr;
     QAction* mnuKavrelFolder = nullptr;

@@ -129,6 +129,7 @@ void Hoofdscherm::createMenus() {
     MnuBestandVerwijderen =
         item(mnuGame, "MnuBestandVerwijderen", QStringLiteral("&Remove from list"));
     MnuBestandOpen = item(mnuGame, "MnuBestandOpen", QStringLiteral("&Play"));
+    mnuRunSetup = item(mnuGame, "mnuRunSetup", QStringLiteral("Run set&up"));
     named(mnuGame->addSeparator(), "dummie01");
     mnu_game_dos = item(mnuGame, "mnu_game_dos", QStringLiteral("D&OS"));
     mnu_game_win = item(mnuGame, "mnu_game_win", QStringLiteral("&Win"));
@@ -145,6 +146,7 @@ void Hoofdscherm::createMenus() {
     MnuBewerkenBeschrijving =
         item(mnuChange, "MnuBewerkenBeschrijving", QStringLiteral("&Description..."));
     MnuBewerkenDoel = item(mnuChange, "MnuBewerkenDoel", QStringLiteral("&Executable..."));
+    mnuDosBoxSettings = item(mnuChange, "mnuDosBoxSettings", QStringLiteral("DOS&Box settings..."));
     mnu_remove_screenshot =
         item(mnuGame, "mnu_remove_screenshot", QStringLiteral("Remove &Screenshot"));
     mnu_remove_description =

@@ -52,6 +52,12 @@ void KavrelFixture::seedGames(const QList<GameEntry>& games, std::optional<int> 
                                   booleanText(game.GType)};
         for (int k = 0; const char* key : {"GPath", "GBmp", "GText", "GTitle", "GType"})
             settings.setValue(GameKey(n) + u'/' + QLatin1StringView(key), values[k++]);
+        // The DOSBox settings of a game's own only where it has them, as Kavrel stores them.
+        const QString own[] = {game.GConf, game.GImage, game.GSetup,
+                               game.GExit ? booleanText(*game.GExit) : QString()};
+        for (int k = 0; const char* key : {"GConf", "GImage", "GSetup", "GExit"})
+            if (const QString& value = own[k++]; !value.isEmpty())
+                settings.setValue(GameKey(n) + u'/' + QLatin1StringView(key), value);
         ++n;
     }
     if (last)
@@ -106,9 +112,16 @@ GameEntry KavrelFixture::storedGame(int n) const {
     const auto text = [&](const QString& key) {
         return onDisk(section, key).value_or(QString());
     };
-    return GameEntry{text(StoreLayout::GPath), text(StoreLayout::GBmp), text(StoreLayout::GText),
+    const std::optional<QString> exit = onDisk(section, StoreLayout::GExit);
+    return GameEntry{text(StoreLayout::GPath),
+                     text(StoreLayout::GBmp),
+                     text(StoreLayout::GText),
                      text(StoreLayout::GTitle),
-                     onDisk(section, StoreLayout::GType).value_or(u"True"_s) == u"True"_s};
+                     onDisk(section, StoreLayout::GType).value_or(u"True"_s) == u"True"_s,
+                     text(StoreLayout::GConf),
+                     text(StoreLayout::GImage),
+                     text(StoreLayout::GSetup),
+                     exit ? std::optional(*exit == u"True"_s) : std::nullopt};
 }
 
 QByteArray fileBytes(const QString& path) {

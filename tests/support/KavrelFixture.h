@@ -79,8 +79,8 @@ public:
 
     // --- What reached the disk, read from the file itself
     std::optional<QString> onDisk(const QString& section, const QString& key) const;
-    // Game n's five keys as they reached the disk; an absent key reads as Kavrel reads it, and
-    // the type only as a DOS game when it reads exactly "True".
+    // Game n's keys as they reached the disk; an absent key reads as Kavrel reads it, and the
+    // type (and an exit choice) only as true when it reads exactly "True".
     GameEntry storedGame(int n) const;
     QByteArray storeFileBytes() const { return fileBytes(storePath()); }
 
@@ -157,7 +157,10 @@ inline QStringList enabledOf(const KavrelFixture& kavrel, const QStringList& nam
 
 // Lets QCOMPARE show the games that differ.
 inline char* toString(const GameEntry& game) {
-    return QTest::toString(QStringList{game.GPath, game.GBmp, game.GText, game.GTitle,
-                                       game.GType ? u"DOS"_s : u"Win"_s}
-                               .join(u", "_s));
+    QStringList fields{game.GPath, game.GBmp, game.GText, game.GTitle,
+                       game.GType ? u"DOS"_s : u"Win"_s};
+    if (game.GConf + game.GImage + game.GSetup != QString() || game.GExit)
+        fields << game.GConf << game.GImage << game.GSetup
+               << (game.GExit ? (*game.GExit ? u"exit"_s : u"stay"_s) : u"as Auto-exit"_s);
+    return QTest::toString(fields.join(u", "_s));
 }

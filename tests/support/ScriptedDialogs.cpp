@@ -6,8 +6,8 @@
 using namespace Qt::StringLiterals;
 
 static QString kindName(ScriptedDialogs::Kind kind) {
-    return QStringList{u"open-file dialog"_s, u"input box"_s, u"message box"_s,
-                       u"folder picker"_s}[int(kind)];
+    return QStringList{u"open-file dialog"_s, u"input box"_s, u"message box"_s, u"folder picker"_s,
+                       u"DOSBox settings dialog"_s}[int(kind)];
 }
 
 static QString describe(const ScriptedDialogs::Shown& shown) {
@@ -76,4 +76,12 @@ QString pickerSettings(const OpenFileRequest& request) {
     return u"folder \"%1\", file \"%2\", filter \"%3\", extension \"%4\", flags 0x%5"_s.arg(
         request.initDir, request.fileName, request.filter, request.defaultExt,
         QString::number(request.flags, 16));
+}
+
+std::optional<DosBoxSettingsForm>
+ScriptedDialogs::DosBoxSettings(const DosBoxSettingsForm& current) {
+    Shown shown{Kind::DosBoxSettings, {}, {}, current.title, {}, {}};
+    shown.form = current;
+    const std::optional<Answer> answer = take(shown);
+    return answer ? answer->form : std::nullopt;
 }

@@ -5,6 +5,7 @@
 #include "launch/LaunchCommand.h"
 #include "platform/SettingsStore.h"
 #include "platform/ValueConversion.h"
+#include "shelf/AddFolderCommand.h"
 #include "store/CollectionStore.h"
 #include "store/StoreLayout.h"
 
@@ -53,9 +54,19 @@ std::optional<int> runCommandLine(const QStringList& arguments, const CommandLin
                                         QStringLiteral("Start the game with exactly this title, as "
                                                        "the Play button does."),
                                         QStringLiteral("title"));
+    const QCommandLineOption addFolderOption(
+        QStringLiteral("add-folder"),
+        QStringLiteral("Add every game found in the folder and its subfolders, as Games > Add "
+                       "folder proposes them, and print each."),
+        QStringLiteral("folder"));
+    const QCommandLineOption dryRunOption(
+        QStringLiteral("dry-run"),
+        QStringLiteral("With --add-folder: only print what would be added."));
     parser.addOption(helpOption);
     parser.addOption(listOption);
     parser.addOption(playOption);
+    parser.addOption(addFolderOption);
+    parser.addOption(dryRunOption);
 
     if (!parser.parse(arguments)) {
         world.err << parser.errorText() << '\n'
@@ -65,6 +76,10 @@ std::optional<int> runCommandLine(const QStringList& arguments, const CommandLin
     if (!parser.positionalArguments().isEmpty()) {
         world.err << QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments()[0])
                   << '\n';
+        return 1;
+    }
+    if (parser.isSet(dryRunOption) && !parser.isSet(addFolderOption)) {
+        world.err << QStringLiteral("--dry-run goes with --add-folder.") << '\n';
         return 1;
     }
     if (parser.isSet(helpOption)) {
@@ -80,6 +95,9 @@ std::optional<int> runCommandLine(const QStringList& arguments, const CommandLin
         return listTitles(*world.openStore(), world.out);
     if (parser.isSet(playOption))
         return playTitle(*world.openStore(), parser.value(playOption), world);
+    if (parser.isSet(addFolderOption))
+        return addFolderFromCommandLine(parser.value(addFolderOption), parser.isSet(dryRunOption),
+                                        world);
     return std::nullopt;
 }
 

@@ -23,6 +23,7 @@ Hoofdscherm::Hoofdscherm(PlatformServices services)
     createMenus();
     setFixedSize(sizeHint());
     connectHandlers();
+    createDropTargets();
     platform.store.setFailureReporter(
         [this](const QString& reason) { reportStoreFailure(reason); });
     platform.store.setNoticeReporter([this](const QString& notice) {
@@ -73,6 +74,8 @@ void Hoofdscherm::connectHandlers() {
         {mnuLocateDOSBox, &Hoofdscherm::mnuLocateDOSBox_Click},
         {mnuExitOption, &Hoofdscherm::mnuExitOption_Click},
         {MnuHelp, &Hoofdscherm::MnuHelp_Click},
+        {mnuAddFolder, &Hoofdscherm::mnuAddFolder_Click},
+        {mnuFind, &Hoofdscherm::mnuFind_Click},
     };
     for (const auto& [action, handler] : menuHandlers)
         connect(action, &QAction::triggered, this, handler);

@@ -11,7 +11,7 @@
 // another kind than scripted, is a problem (and is cancelled); so is an answer left unused.
 class ScriptedDialogs : public Dialogs {
 public:
-    enum class Kind { OpenFile, InputBox, MsgBox, Folder };
+    enum class Kind { OpenFile, InputBox, MsgBox, Folder, Games, Find };
 
     // What one dialog was shown with.
     struct Shown {
@@ -21,6 +21,10 @@ public:
         QString title;
         QString defaultText;
         MsgBoxStyle style = MsgBoxStyle::Critical;
+        // Add folder's proposals and the count of games left out; Find's titles.
+        QList<GameProposal> proposals = {};
+        int leftOut = 0;
+        QStringList titles = {};
     };
 
     // Each answer may run a check while its dialog is open.
@@ -38,6 +42,25 @@ public:
     // The empty text stands for Cancel.
     void chooseFolder(const QString& folder) { add(Kind::Folder, folder, {}); }
 
+    // Add folder's proposals: accepted as `edit` leaves them (it may change or remove rows), or
+    // cancelled.
+    using EditProposals = std::function<void(QList<GameProposal>&)>;
+    void acceptGames(EditProposals edit = {}, WhileOpen whileOpen = {}) {
+        add(Kind::Games, QString(), std::move(whileOpen));
+        script.back().edit = edit ? std::move(edit) : [](QList<GameProposal>&) {
+        };
+    }
+    void cancelGames() { add(Kind::Games, std::nullopt, {}); }
+    // Find: types the text, then presses Down `downs` times and Enter; the empty text and a
+    // negative count close it with Escape.
+    void find(const QString& typed, int downs = 0) {
+        add(Kind::Find, typed, {});
+        script.back().downs = downs;
+    }
+    // Progress reports after which the user cancels the task; by default it runs to its end.
+    void cancelProgressAfter(int reports) { cancelAfterReports = reports; }
+    int progressReports = 0;
+
     // When set, each dialog takes the activation from Kavrel's window while it is open, as a
     // desktop's modal dialog does; the window is active again only once events run after it.
     bool takeActivation = false;
@@ -52,12 +75,18 @@ public:
                      const QString& defaultText) override;
     void MsgBox(const QString& prompt, MsgBoxStyle style, const QString& title) override;
     QString BrowseForFolder() override;
+    QString chooseFolderToAdd(const QString& startIn) override;
+    std::unique_ptr<Progress> showProgress(const QString& label) override;
+    QList<GameProposal> chooseGames(const QList<GameProposal>& proposals, int leftOut) override;
+    int findGame(const QStringList& titles) override;
 
 private:
     struct Answer {
         Kind kind;
         std::optional<QString> text; // nothing: cancel
         WhileOpen whileOpen;
+        EditProposals edit = {};
+        int downs = 0;
     };
 
     void add(Kind kind, std::optional<QString> text, WhileOpen whileOpen) {
@@ -68,6 +97,7 @@ private:
     std::deque<Answer> script;
     QList<Shown> history;
     QStringList unexpected;
+    int cancelAfterReports = -1;
 };
 
 // A picker's settings as one text, so that a comparison names every setting that differs.

@@ -5,7 +5,6 @@
 #include "shelf/ProgramChoice.h"
 #include "shelf/ProgramType.h"
 
-#include <QCollator>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -153,11 +152,9 @@ QList<GameProposal> FolderScan::scan(const QStringList& foldersAndPrograms) {
         else if (item.isFile() && ProgramChoice::isProgramName(item.fileName()))
             programs.append(item.absoluteFilePath());
     }
-    QCollator byName;
-    byName.setNumericMode(true);
-    byName.setCaseSensitivity(Qt::CaseInsensitive);
-    const auto inOrder = [&](const QString& a, const QString& b) {
-        return byName(a, b);
+    // Case aside, by character code: the same order in every locale.
+    const auto inOrder = [](const QString& a, const QString& b) {
+        return QString::compare(a, b, Qt::CaseInsensitive) < 0;
     };
     std::sort(folders.begin(), folders.end(), inOrder);
     std::sort(programs.begin(), programs.end(), inOrder);

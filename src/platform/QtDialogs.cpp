@@ -100,7 +100,8 @@ QString QtDialogs::BrowseForFolder() {
 
 QString QtDialogs::chooseFolderToAdd(const QString& startIn) {
     return QDir::toNativeSeparators(QFileDialog::getExistingDirectory(
-        QApplication::activeWindow(), QStringLiteral("Add folder"), startIn));
+        QApplication::activeWindow(), QStringLiteral("Add folder"),
+        startIn.isEmpty() ? QDir::homePath() : startIn));
 }
 
 std::unique_ptr<Progress> QtDialogs::showProgress(const QString& label) {

@@ -52,10 +52,12 @@ AddFolderDialog::AddFolderDialog(const QList<GameProposal>& games, int leftOut, 
                                       QStringLiteral("Description")});
     table->verticalHeader()->hide();
     table->setSelectionMode(QAbstractItemView::NoSelection);
-    table->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                           QAbstractItemView::AnyKeyPressed);
     for (int row = 0; row < games.size(); ++row)
         addRow(row, games[row]);
     table->resizeColumnsToContents();
+    table->setColumnWidth(Title, std::max(table->columnWidth(Title), 200));
     table->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(table);
 

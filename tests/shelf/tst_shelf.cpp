@@ -7,6 +7,7 @@
 #include "shelf/AddFolderDialog.h"
 #include "shelf/FindDialog.h"
 #include "shelf/FolderScan.h"
+#include "shelf/ProgramChoice.h"
 #include "shelf/ShelfAdditions.h"
 
 #include <QComboBox>
@@ -185,6 +186,37 @@ private Q_SLOTS:
             if (game.folder == wanted)
                 found.append(summary(game));
         QCOMPARE(found, proposal.isEmpty() ? QStringList() : QStringList{proposal});
+    }
+
+    void choosesTheProgramThatStartsTheGame_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QStringList>("programs");
+        QTest::addColumn<QString>("chosen");
+        // Equally close: .exe before .com before .bat, then by name.
+        QTest::newRow("extension")
+            << u"Prince of Persia"_s
+            << QStringList{u"PRINCE.BAT"_s, u"PRINCE.COM"_s, u"PRINCE.EXE"_s} << u"PRINCE.EXE"_s;
+        QTest::newRow("by name") << u"Xyz"_s << QStringList{u"B.BAT"_s, u"A.BAT"_s} << u"A.BAT"_s;
+        // The closest name wins over the kind of program.
+        QTest::newRow("closest") << u"Lemmings"_s
+                                 << QStringList{u"VGALEMMI.EXE"_s, u"LEMMINGS.BAT"_s}
+                                 << u"LEMMINGS.BAT"_s;
+        QTest::newRow("8.3 name") << u"SimCity 2000"_s << QStringList{u"SC2000.EXE"_s, u"SC.EXE"_s}
+                                  << u"SC2000.EXE"_s;
+        // Helpers by their names' ends and beginnings, however close, unless nothing else is.
+        QTest::newRow("helper suffix")
+            << u"Dreams"_s << QStringList{u"DREAMSETUP.EXE"_s, u"KD.EXE"_s} << u"KD.EXE"_s;
+        QTest::newRow("helper prefix")
+            << u"Sound Blaster"_s << QStringList{u"SOUNDBLA.EXE"_s, u"SB.COM"_s} << u"SB.COM"_s;
+        QTest::newRow("only helpers")
+            << u"Xyz"_s << QStringList{u"SOUNDSET.EXE"_s, u"SETUP.EXE"_s} << u"SETUP.EXE"_s;
+        QTest::newRow("none") << u"Xyz"_s << QStringList() << QString();
+    }
+    void choosesTheProgramThatStartsTheGame() {
+        QFETCH(QString, folder);
+        QFETCH(QStringList, programs);
+        QFETCH(QString, chosen);
+        QCOMPARE(ProgramChoice::choose(programs, folder), chosen);
     }
 
     void addFolderAddsTheAcceptedGamesInOneCommand() {

@@ -117,7 +117,7 @@ void Hoofdscherm::EnableGameControls() {
     // first game's type must be settable at once.
     for (QWidget* control : std::initializer_list<QWidget*>{optType[0], optType[1]})
         control->setEnabled(true);
-    for (QAction* command : {mnu_game_dos, mnu_game_win})
+    for (QAction* command : {mnu_game_dos, mnu_game_win, mnuFind})
         command->setEnabled(true);
 }
 

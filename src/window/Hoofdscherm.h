@@ -147,7 +147,7 @@ private:
     bool ShowDescription(const QString& path);
     // The help text, with its tooltip; HelpShown and the focus are the caller's.
     void LoadHelpText();
-    // The seven controls that act on a game: disabled while the collection is empty.
+    // The seven controls that act on a game, and Find: disabled while the collection is empty.
     void DisableGameControls();
     void reportStoreFailure(const QString& reason);
 

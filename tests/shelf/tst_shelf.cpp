@@ -380,6 +380,8 @@ private Q_SLOTS:
                      name(first.GText),
                  after);
         QCOMPARE(storedGames(kavrel, window.games().count()), tableOf(window));
+        // Find has titles to look through once there are games.
+        QCOMPARE(kavrel.action(u"mnuFind"_s)->isEnabled(), window.games().count() > 0);
     }
 
     void findSelectsAGameByAnyPartOfItsTitle_data() {

@@ -13,9 +13,6 @@
 #include "window/GameList.h"
 #include "window/Hoofdscherm.h"
 
-#include <QDir>
-#include <QSet>
-
 namespace {
 
 QString nothingNewMessage(const QStringList& looked, const ShelfPlan& plan) {
@@ -62,6 +59,13 @@ void Hoofdscherm::AddShelf(const QStringList& foldersAndPrograms) {
         FocusPicture();
         return;
     }
+    if (!plan.noRoom.isEmpty())
+        platform.dialogs.MsgBox(QStringLiteral("Only %1 of the %2 new games found fit in the "
+                                               "collection: Kavrel holds at most %3 games.")
+                                    .arg(plan.toAdd.size())
+                                    .arg(plan.toAdd.size() + plan.noRoom.size())
+                                    .arg(GameTable::MaxGames),
+                                MsgBoxStyle::Exclamation, QStringLiteral("Kavrel"));
     QList<GameEntry> accepted;
     for (const GameProposal& game :
          platform.dialogs.chooseGames(plan.toAdd, int(plan.known.size())))
@@ -80,12 +84,10 @@ void Hoofdscherm::AddGames(QList<GameEntry> added) {
     for (const GameEntry& game : added)
         titles.append(game.GTitle);
     titles = uniqueTitles(Games, titles);
-    QSet<QString> addedTitles;
     int first = 0;
     for (qsizetype i = 0; i < added.size(); ++i) {
         GameEntry& game = added[i];
         game.GTitle = titles[i];
-        addedTitles.insert(game.GTitle);
         if (titleBefore(game.GTitle, added[first].GTitle))
             first = int(i);
         // As when a game's file is chosen: a file that cannot be shown is not taken.

@@ -302,6 +302,30 @@ private Q_SLOTS:
         QCOMPARE(kavrel.storeFileBytes(), store);
     }
 
+    void addFolderStopsAtTheLimitOfTheCollection() {
+        KavrelFixture kavrel;
+        QList<GameEntry> games(GameTable::MaxGames - 1);
+        for (int n = 0; n < games.size(); ++n)
+            games[n] = {u"/games/%1.exe"_s.arg(n), {}, {}, u"Game %1"_s.arg(n, 4, 10, QChar(u'0'))};
+        kavrel.seedGames(games, 0);
+        kavrel.start();
+        kavrel.dialogs.chooseFolder(at(u"win"_s));
+        kavrel.dialogs.acknowledge();
+        kavrel.dialogs.acceptGames();
+        kavrel.action(u"mnuAddFolder"_s)->trigger();
+        VERIFY_DIALOGS(kavrel.dialogs);
+        QCOMPARE(kavrel.dialogs.shown()[1].prompt,
+                 u"Only 1 of the 2 new games found fit in the collection: Kavrel holds at most "
+                 u"9999 games."_s);
+        QCOMPARE(titlesOf(kavrel.dialogs.last().proposals), QStringList{u"Civilization"_s});
+        QCOMPARE(kavrel.onDisk(u"Games"_s, u"Count"_s), u"9999"_s);
+        // A full collection takes no more: the picker does not open.
+        kavrel.dialogs.acknowledge();
+        kavrel.action(u"mnuAddFolder"_s)->trigger();
+        VERIFY_DIALOGS(kavrel.dialogs);
+        QCOMPARE(kavrel.dialogs.last().kind, ScriptedDialogs::Kind::MsgBox);
+    }
+
     void dropsOnTheControls_data() {
         QTest::addColumn<QStringList>("dropped");
         QTest::addColumn<QString>("control");

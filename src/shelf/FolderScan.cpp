@@ -108,6 +108,7 @@ GameProposal FolderScan::proposeProgram(const QString& program) {
     const QFileInfo file(program);
     GameProposal game = proposalOfFolder(file.absolutePath());
     game.program = native(file);
+    game.wholeFolder = false;
     if (!game.programs.contains(game.program))
         game.programs.prepend(game.program);
     game.dos = !isWindowsProgram(game.program);

@@ -13,6 +13,9 @@ struct GameProposal {
     // Every program of the folder, by name, and the one proposed.
     QStringList programs;
     QString program;
+    // True for a game found as a folder, false for a program given on its own, which does not
+    // speak for the other programs beside it.
+    bool wholeFolder = true;
     bool dos = true;
     // Pictures of the folder and its captures folder, newest first, and the one proposed (the
     // first Kavrel can show); empty: none.

@@ -41,9 +41,12 @@ ShelfPlan planShelf(const GameTable& collection, const QList<GameProposal>& foun
     ShelfPlan plan;
     int room = GameTable::MaxGames - collection.count();
     for (const GameProposal& game : found) {
+        const auto inCollection = [&](const QString& p) {
+            return programs.contains(pathKey(p));
+        };
         const bool known =
-            std::any_of(game.programs.begin(), game.programs.end(),
-                        [&](const QString& p) { return programs.contains(pathKey(p)); });
+            game.wholeFolder ? std::any_of(game.programs.begin(), game.programs.end(), inCollection)
+                             : inCollection(game.program);
         if (known)
             plan.known.append(game);
         else if (room-- > 0)

@@ -8,15 +8,17 @@
 // What of a scanned shelf can join the collection.
 struct ShelfPlan {
     QList<GameProposal> toAdd;
-    // Left out: a program of the game's folder is in the collection already.
+    // Left out: a program of the game's folder (of a program given on its own: that program) is
+    // in the collection already.
     QList<GameProposal> known;
     // Left out: the collection holds as many games as the store can.
     QList<GameProposal> noRoom;
 };
 
 // Leaves out the games whose folder holds a program of the collection (whichever program a game
-// was added with, it is the same game), and those beyond the collection's limit; the others get
-// titles no game has (uniqueTitles).
+// was added with, it is the same game; a program given on its own only when it is itself in the
+// collection), and those beyond the collection's limit; the others get titles no game has
+// (uniqueTitles).
 ShelfPlan planShelf(const GameTable& collection, const QList<GameProposal>& found);
 
 // The titles made unique among themselves and against the collection, the way titles must be:

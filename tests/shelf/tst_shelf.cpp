@@ -219,6 +219,16 @@ private Q_SLOTS:
         QCOMPARE(ProgramChoice::choose(programs, folder), chosen);
     }
 
+    void programsGivenOnTheirOwnAreKnownOnlyThemselves() {
+        GameTable collection;
+        collection.append({at(u"dos/action/digger/digger.com"_s), {}, {}, u"Digger"_s});
+        const ShelfPlan plan =
+            planShelf(collection, FolderScan().scan({at(u"dos/action/digger/Go.Bat"_s),
+                                                     at(u"dos/action/digger/digger.com"_s)}));
+        QCOMPARE(titlesOf(plan.toAdd), QStringList{u"Go"_s});
+        QCOMPARE(titlesOf(plan.known), QStringList{u"digger"_s});
+    }
+
     void addFolderAddsTheAcceptedGamesInOneCommand() {
         KavrelFixture kavrel;
         seedCollection(kavrel);

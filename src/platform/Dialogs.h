@@ -24,9 +24,9 @@ struct OpenFileRequest {
 enum class MsgBoxStyle { Critical = 16, Exclamation = 48 };
 
 // A long task's progress as the user sees it.
-class Progress {
+class TaskProgress {
 public:
-    virtual ~Progress() = default;
+    virtual ~TaskProgress() = default;
     // How far the task is (a total of 0: not known yet); false once the user cancelled it.
     virtual bool report(int done, int total) = 0;
 };
@@ -49,7 +49,7 @@ public:
     // A folder of games to add, starting in `startIn`; the empty text when cancelled.
     virtual QString chooseFolderToAdd(const QString& startIn) = 0;
     // Shown only once the task takes longer than half a second.
-    virtual std::unique_ptr<Progress> showProgress(const QString& label) = 0;
+    virtual std::unique_ptr<TaskProgress> showProgress(const QString& label) = 0;
     // The games the user accepted, as they edited them; none when cancelled. `leftOut` games
     // were left out because the collection has them.
     virtual QList<GameProposal> chooseGames(const QList<GameProposal>& proposals, int leftOut) = 0;

@@ -19,7 +19,7 @@ constexpr std::uint32_t FileMustExist = 0x1000;
 
 // A progress dialog that appears only once the task has run for half a second, and then keeps
 // the window painted and its Cancel button answering while the task runs on.
-class ProgressDialog : public Progress {
+class ProgressDialog : public TaskProgress {
 public:
     explicit ProgressDialog(const QString& label)
         : dialog(label, QStringLiteral("Cancel"), 0, 0, QApplication::activeWindow()) {
@@ -104,7 +104,7 @@ QString QtDialogs::chooseFolderToAdd(const QString& startIn) {
         startIn.isEmpty() ? QDir::homePath() : startIn));
 }
 
-std::unique_ptr<Progress> QtDialogs::showProgress(const QString& label) {
+std::unique_ptr<TaskProgress> QtDialogs::showProgress(const QString& label) {
     return std::make_unique<ProgressDialog>(label);
 }
 

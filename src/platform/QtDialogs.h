@@ -12,7 +12,7 @@ public:
     QString BrowseForFolder() override;
 
     QString chooseFolderToAdd(const QString& startIn) override;
-    std::unique_ptr<Progress> showProgress(const QString& label) override;
+    std::unique_ptr<TaskProgress> showProgress(const QString& label) override;
     QList<GameProposal> chooseGames(const QList<GameProposal>& proposals, int leftOut) override;
     int findGame(const QStringList& titles) override;
 };

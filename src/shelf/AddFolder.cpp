@@ -40,7 +40,7 @@ void Hoofdscherm::mnuAddFolder_Click() {
 }
 
 void Hoofdscherm::AddShelf(const QStringList& foldersAndPrograms) {
-    std::unique_ptr<Progress> progress =
+    std::unique_ptr<TaskProgress> progress =
         platform.dialogs.showProgress(QStringLiteral("Looking for games..."));
     FolderScan scan([&](int done, int total) { return progress->report(done, total); });
     const QList<GameProposal> found = scan.scan(foldersAndPrograms);

@@ -32,6 +32,7 @@ struct Plan;
 //   store/    start-up, title sort
 //   editing/  add, remove, title, screenshot and description, executable, type
 //   launch/   play, locations and auto-exit, help and shutdown
+//   shelf/    a whole folder at once, drops, find
 class Hoofdscherm : public QMainWindow {
     Q_OBJECT
 

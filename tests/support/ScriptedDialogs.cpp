@@ -91,7 +91,7 @@ QString ScriptedDialogs::chooseFolderToAdd(const QString& startIn) {
 
 namespace {
 
-class ScriptedProgress : public Progress {
+class ScriptedProgress : public TaskProgress {
 public:
     ScriptedProgress(int& reports, int cancelAfter) : reports(reports), cancelAfter(cancelAfter) {}
     bool report(int, int) override { return cancelAfter < 0 || ++reports <= cancelAfter; }
@@ -103,7 +103,7 @@ private:
 
 } // namespace
 
-std::unique_ptr<Progress> ScriptedDialogs::showProgress(const QString&) {
+std::unique_ptr<TaskProgress> ScriptedDialogs::showProgress(const QString&) {
     return std::make_unique<ScriptedProgress>(progressReports, cancelAfterReports);
 }
 

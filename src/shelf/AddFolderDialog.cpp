@@ -47,6 +47,7 @@ AddFolderDialog::AddFolderDialog(const QList<GameProposal>& games, int leftOut, 
 
     table = new QTableWidget(int(games.size()), 5, this);
     table->setObjectName(QStringLiteral("proposals"));
+    table->setAccessibleName(QStringLiteral("Games found"));
     table->setHorizontalHeaderLabels({QStringLiteral("Title"), QStringLiteral("Program"),
                                       QStringLiteral("Type"), QStringLiteral("Screenshot"),
                                       QStringLiteral("Description")});

@@ -44,12 +44,14 @@ FindDialog::FindDialog(const QStringList& titles, QWidget* parent)
     text->setObjectName(QStringLiteral("findText"));
     text->setPlaceholderText(QStringLiteral("Part of a title"));
     text->setClearButtonEnabled(true);
+    text->setAccessibleName(QStringLiteral("Part of a title"));
     text->installEventFilter(this);
     found = new FoundTitles(titles, this);
     results = new QListView(this);
     results->setObjectName(QStringLiteral("foundTitles"));
     results->setModel(found);
     results->setUniformItemSizes(true);
+    results->setAccessibleName(QStringLiteral("Titles found"));
     results->setEditTriggers(QAbstractItemView::NoEditTriggers);
     results->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(text);

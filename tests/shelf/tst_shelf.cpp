@@ -38,6 +38,9 @@ QByteArray dosProgramPointingAway() {
     qToLittleEndian<quint32>(0x7FFF0000, bytes.data() + 0x3C);
     return bytes;
 }
+// In a list of keys: a double click on the result that is current.
+constexpr int DoubleClick = 0;
+
 const QByteArray NoText("\0\0\x01\x02 not a text", 16);
 
 // A line a proposal can be compared by: program, type, title, screenshot, description (names).
@@ -472,6 +475,8 @@ private Q_SLOTS:
             << all.mid(1, 2) << 2;
         QTest::newRow("nothing found")
             << u"zz"_s << QList<int>{Qt::Key_Return} << QStringList() << -1;
+        QTest::newRow("double click") << u"a"_s << QList<int>{Qt::Key_Down, DoubleClick}
+                                      << QStringList{u"Alpha"_s, u"Cave Rünner"_s} << 1;
         QTest::newRow("Escape") << u"a"_s << QList<int>{Qt::Key_Escape}
                                 << QStringList{u"Alpha"_s, u"Cave Rünner"_s} << -2;
     }
@@ -490,8 +495,15 @@ private Q_SLOTS:
         for (int row = 0; row < results->rowCount(); ++row)
             found.append(results->index(row, 0).data().toString());
         QCOMPARE(found, shown);
-        for (int key : keys)
-            QTest::keyClick(text, Qt::Key(key));
+        auto* view = find.findChild<QListView*>(u"foundTitles"_s);
+        for (int key : keys) {
+            if (key == DoubleClick) {
+                const QPoint current = view->visualRect(view->currentIndex()).center();
+                QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, current);
+                QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, current);
+            } else
+                QTest::keyClick(text, Qt::Key(key));
+        }
         const int outcome = find.isVisible()                     ? -1
                             : find.result() == QDialog::Accepted ? find.chosen()
                                                                  : -2;

@@ -5,6 +5,8 @@
 #include "ScriptedDialogs.h"
 #include "platform/PictureLoading.h"
 #include "platform/SettingsStore.h"
+#include "shelf/FindDialog.h"
+#include "shelf/FolderScan.h"
 #include "store/TitleSort.h"
 #include "window/Hoofdscherm.h"
 
@@ -12,12 +14,17 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QImageReader>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QPainter>
 #include <QSettings>
+#include <QStringListModel>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextEdit>
 #include <QThread>
 #include <QToolButton>
@@ -276,6 +283,86 @@ void benchTitleSort() {
         });
 }
 
+// A shelf of game folders as they ship: the game, its installer, a screenshot and a text each.
+QString makeShelf(int games) {
+    const QString root = inWork(QStringLiteral("shelf-%1").arg(games));
+    QImage picture(64, 40, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    const QByteArray program = "MZ" + QByteArray(0x40, '\0');
+    for (int n = 1; n <= games; ++n) {
+        const QString folder = root + QStringLiteral("/GAME%1").arg(n, 3, 10, QChar(u'0'));
+        QDir().mkpath(folder + QStringLiteral("/CAPTURE"));
+        for (const char* name : {"/GAME.EXE", "/SETUP.EXE", "/INSTALL.BAT"}) {
+            QFile file(folder + QString::fromLatin1(name));
+            file.open(QIODevice::WriteOnly);
+            file.write(program);
+        }
+        QFile text(folder + QStringLiteral("/README.TXT"));
+        text.open(QIODevice::WriteOnly);
+        text.write("How to play.\r\n");
+        picture.save(folder + QStringLiteral("/CAPTURE/game_000.png"));
+    }
+    return root;
+}
+
+// What a scan must look at the least: every folder and file, each program's header, one
+// picture's corner and one text a game.
+void floorScan(const QString& root) {
+    QDirIterator folders(root, QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (folders.hasNext()) {
+        const QDir folder(folders.next());
+        for (const QFileInfo& file : folder.entryInfoList(QDir::Files)) {
+            QFile content(file.absoluteFilePath());
+            content.open(QIODevice::ReadOnly);
+            if (file.suffix() == u"png") {
+                QImageReader reader(&content);
+                reader.setClipRect({0, 0, 320, 200});
+                reader.read();
+            } else {
+                content.read(file.suffix() == u"EXE" ? 64 : 4096);
+            }
+        }
+    }
+}
+
+void benchScan() {
+    const QString shelf = makeShelf(500);
+    measure(
+        "scan_500", 5, [&] { FolderScan().scan({shelf}); }, [&] { floorScan(shelf); });
+}
+
+// One key typed in Find and its results shown, beside filtering the titles into a plain list.
+void benchFind() {
+    QStringList titles;
+    for (int n = 1; n <= 9999; ++n)
+        titles.append(title(n));
+    FindDialog find(titles);
+    find.show();
+    auto* text = find.findChild<QLineEdit*>(QStringLiteral("findText"));
+    QListView floorView;
+    QStringListModel floorModel;
+    floorView.setModel(&floorModel);
+    floorView.show();
+    const QString typed = QStringLiteral("game 01");
+    int round = 0;
+    // Typing on to "game 01", and back again.
+    const auto nextText = [&] {
+        const int step = round % (2 * int(typed.size()));
+        return typed.left(step < typed.size() ? step + 1 : 2 * typed.size() - step - 1);
+    };
+    measure(
+        "find_key_9999", 21,
+        [&] {
+            text->setText(nextText());
+            QCoreApplication::processEvents();
+        },
+        [&] {
+            floorModel.setStringList(titles.filter(nextText(), Qt::CaseInsensitive));
+            QCoreApplication::processEvents();
+        },
+        [&] { ++round; });
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -296,5 +383,7 @@ int main(int argc, char** argv) {
     const QString big = inWork(QStringLiteral("big.jpg"));
     benchSteps("step_jpeg_4000x3000", makeStore(2, big), big);
     benchTitleSort();
+    benchScan();
+    benchFind();
     return 0;
 }

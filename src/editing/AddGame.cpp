@@ -43,46 +43,38 @@ QString defaultTitleFor(const QString& fileName) {
 
 void Hoofdscherm::MnuBestandNieuw_Click() {
     SettingsStore::Batch batch(platform.store);
-    // Game sections are numbered with four digits.
-    if (GameCount() >= GameTable::MaxGames) {
-        platform.dialogs.MsgBox(QStringLiteral("The collection is full: Kavrel holds at most "
-                                               "%1 games. Remove a game before you add another.")
-                                    .arg(GameTable::MaxGames),
-                                MsgBoxStyle::Exclamation, QStringLiteral("Kavrel"));
-        FocusPicture();
+    if (CollectionFull())
         return;
-    }
-
     PrepareFilePicker(GameFile::Program);
     CMDialog1.InitDir = DosGamesFolder.isEmpty() ? firstProgramFolder() : DosGamesFolder;
     if (!CMDialog1.ShowOpen()) {
         FocusPicture();
         return;
     }
+    AddProgram(CMDialog1.FileName);
+}
+
+void Hoofdscherm::AddProgram(const QString& program) {
+    SettingsStore::Batch batch(platform.store);
+    if (CollectionFull())
+        return;
+    // A dropped program counts as chosen: the screenshot picker starts from it.
+    CMDialog1.FileName = program;
 
     const GameTable stored = Games;
     GameEntry game;
-    game.GPath = CMDialog1.FileName;
+    game.GPath = program;
     Games.append(game);
     const int added = GameCount();
     platform.store.SaveSetting(StoreLayout::GamesSection, StoreLayout::Count, integerText(added));
-    for (QAction* command : {MnuBestandVerwijderen, mnuChange->menuAction(), MnuBestandOpen})
-        command->setEnabled(true);
-    for (QWidget* control : std::initializer_list<QWidget*>{KnopSpelen, KnopVolgende, Lijst})
-        control->setEnabled(true);
-    // After a start with an empty collection the type controls are still disabled, and the
-    // first game's type must be settable at once.
-    for (QWidget* control : std::initializer_list<QWidget*>{optType[0], optType[1]})
-        control->setEnabled(true);
-    for (QAction* command : {mnu_game_dos, mnu_game_win})
-        command->setEnabled(true);
+    EnableGameControls();
 
     QString defaultTitle = QStringLiteral("No title");
-    const PathParts program = splitAtLastSeparator(game.GPath);
-    if (program.hasSeparator) {
+    const PathParts programParts = splitAtLastSeparator(game.GPath);
+    if (programParts.hasSeparator) {
         // The screenshot and description pickers then open in the game's own folder.
-        CMDialog1.InitDir = PickerFolderOf(program);
-        defaultTitle = defaultTitleFor(program.name);
+        CMDialog1.InitDir = PickerFolderOf(programParts);
+        defaultTitle = defaultTitleFor(programParts.name);
     }
     QString title = platform.dialogs.InputBox(
         QStringLiteral("Please, fill in the title of this DOS Game"), TitleBoxTitle, defaultTitle);
@@ -102,6 +94,31 @@ void Hoofdscherm::MnuBestandNieuw_Click() {
     writeGameTable(platform.store, Games, stored);
     RefreshCaption();
     FocusPicture();
+}
+
+bool Hoofdscherm::CollectionFull(int adding) {
+    // Game sections are numbered with four digits.
+    if (GameCount() + adding <= GameTable::MaxGames)
+        return false;
+    platform.dialogs.MsgBox(QStringLiteral("The collection is full: Kavrel holds at most "
+                                           "%1 games. Remove a game before you add another.")
+                                .arg(GameTable::MaxGames),
+                            MsgBoxStyle::Exclamation, QStringLiteral("Kavrel"));
+    FocusPicture();
+    return true;
+}
+
+void Hoofdscherm::EnableGameControls() {
+    for (QAction* command : {MnuBestandVerwijderen, mnuChange->menuAction(), MnuBestandOpen})
+        command->setEnabled(true);
+    for (QWidget* control : std::initializer_list<QWidget*>{KnopSpelen, KnopVolgende, Lijst})
+        control->setEnabled(true);
+    // After a start with an empty collection the type controls are still disabled, and the
+    // first game's type must be settable at once.
+    for (QWidget* control : std::initializer_list<QWidget*>{optType[0], optType[1]})
+        control->setEnabled(true);
+    for (QAction* command : {mnu_game_dos, mnu_game_win, mnuFind})
+        command->setEnabled(true);
 }
 
 bool Hoofdscherm::TitleInUse(const QString& title, int lastGame) const {

@@ -71,18 +71,22 @@ void Hoofdscherm::ChooseGameFile(GameFile kind) {
         CMDialog1.InitDir = PickerFolderOf(stored);
         CMDialog1.FileName = stored.name;
     }
-    if (CMDialog1.ShowOpen()) {
-        const QString chosen = CMDialog1.FileName;
-        // A file that cannot be shown is not taken: the table, the store and the display keep
-        // the game's former file.
-        const bool shown = screenshot ? ShowScreenshot(chosen) : ShowDescription(chosen);
-        if (shown) {
-            (screenshot ? Games[row].GBmp : Games[row].GText) = chosen;
-            platform.store.SaveSetting(GameKey(row),
-                                       screenshot ? StoreLayout::GBmp : StoreLayout::GText, chosen);
-        }
-    }
+    if (CMDialog1.ShowOpen())
+        ChangeGameFile(kind, row, CMDialog1.FileName);
     FocusPicture();
+}
+
+bool Hoofdscherm::ChangeGameFile(GameFile kind, int row, const QString& chosen) {
+    // A file that cannot be shown is not taken: the table, the store and the display keep the
+    // game's former file.
+    const bool screenshot = kind == GameFile::Screenshot;
+    const bool shown = screenshot ? ShowScreenshot(chosen) : ShowDescription(chosen);
+    if (shown) {
+        (screenshot ? Games[row].GBmp : Games[row].GText) = chosen;
+        platform.store.SaveSetting(GameKey(row),
+                                   screenshot ? StoreLayout::GBmp : StoreLayout::GText, chosen);
+    }
+    return shown;
 }
 
 void Hoofdscherm::RemoveGameFile(GameFile kind) {

@@ -8,6 +8,7 @@
 #include "launch/SetupVerb.h"
 #include "platform/SettingsStore.h"
 #include "platform/ValueConversion.h"
+#include "shelf/AddFolderCommand.h"
 #include "store/CollectionStore.h"
 #include "store/StoreLayout.h"
 
@@ -57,6 +58,14 @@ std::optional<int> runCommandLine(const QStringList& arguments, const CommandLin
                                         QStringLiteral("Start the game with exactly this title, as "
                                                        "the Play button does."),
                                         QStringLiteral("title"));
+    const QCommandLineOption addFolderOption(
+        QStringLiteral("add-folder"),
+        QStringLiteral("Add every game found in the folder and its subfolders, as Games > Add "
+                       "folder proposes them, and print each."),
+        QStringLiteral("folder"));
+    const QCommandLineOption dryRunOption(
+        QStringLiteral("dry-run"),
+        QStringLiteral("With --add-folder: only print what would be added."));
     parser.addOption(helpOption);
     parser.addOption(listOption);
     parser.addOption(playOption);
@@ -65,6 +74,8 @@ std::optional<int> runCommandLine(const QStringList& arguments, const CommandLin
                                                         "exactly this title, as Run setup does."),
                                          QStringLiteral("title"));
     parser.addOption(setupOption);
+    parser.addOption(addFolderOption);
+    parser.addOption(dryRunOption);
 
     // "-style" is one option, not five letters; Qt's own options are Qt's.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -76,6 +87,10 @@ std::optional<int> runCommandLine(const QStringList& arguments, const CommandLin
     if (!parser.positionalArguments().isEmpty()) {
         world.err << QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments()[0])
                   << '\n';
+        return 1;
+    }
+    if (parser.isSet(dryRunOption) && !parser.isSet(addFolderOption)) {
+        world.err << QStringLiteral("--dry-run goes with --add-folder.") << '\n';
         return 1;
     }
     if (parser.isSet(helpOption)) {
@@ -93,6 +108,9 @@ std::optional<int> runCommandLine(const QStringList& arguments, const CommandLin
         return playTitle(*world.openStore(), parser.value(playOption), world);
     if (parser.isSet(setupOption))
         return setupTitle(*world.openStore(), parser.value(setupOption), world.starter, world.err);
+    if (parser.isSet(addFolderOption))
+        return addFolderFromCommandLine(parser.value(addFolderOption), parser.isSet(dryRunOption),
+                                        world);
     return std::nullopt;
 }
 

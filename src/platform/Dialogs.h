@@ -1,9 +1,13 @@
 #pragma once
 
 #include "dosbox/DosBoxSettingsForm.h"
+#include "shelf/GameProposal.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 // What an open-file dialog is shown with, in the form the pickers set it.
@@ -20,6 +24,14 @@ struct OpenFileRequest {
 // Message box styles, as the prompts give them.
 enum class MsgBoxStyle { Critical = 16, Exclamation = 48 };
 
+// A long task's progress as the user sees it.
+class TaskProgress {
+public:
+    virtual ~TaskProgress() = default;
+    // How far the task is (a total of 0: not known yet); false once the user cancelled it.
+    virtual bool report(int done, int total) = 0;
+};
+
 // Every modal dialog Kavrel shows passes through here, so that tests can answer them.
 class Dialogs {
 public:
@@ -35,4 +47,15 @@ public:
     virtual QString BrowseForFolder() = 0;
     // A DOS game's own DOSBox settings, shown as they stand; the answer on OK, nothing on Cancel.
     virtual std::optional<DosBoxSettingsForm> DosBoxSettings(const DosBoxSettingsForm& current) = 0;
+
+    // --- Adding a shelf of games and finding one
+    // A folder of games to add, starting in `startIn`; the empty text when cancelled.
+    virtual QString chooseFolderToAdd(const QString& startIn) = 0;
+    // Shown only once the task takes longer than half a second.
+    virtual std::unique_ptr<TaskProgress> showProgress(const QString& label) = 0;
+    // The games the user accepted, as they edited them; none when cancelled. `leftOut` games
+    // were left out because the collection has them.
+    virtual QList<GameProposal> chooseGames(const QList<GameProposal>& proposals, int leftOut) = 0;
+    // The list index of the title chosen among `titles`; -1 when closed without a choice.
+    virtual int findGame(const QStringList& titles) = 0;
 };

@@ -2,16 +2,55 @@
 
 #include "platform/FileDialogRules.h"
 #include "window/DosBoxSettingsDialog.h"
+#include "shelf/AddFolderDialog.h"
+#include "shelf/FindDialog.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QProgressDialog>
+#include <limits>
 
 namespace {
 
 constexpr std::uint32_t FileMustExist = 0x1000;
+
+// A progress dialog that appears only once the task has run for half a second, and then keeps
+// the window painted and its Cancel button answering while the task runs on.
+class ProgressDialog : public TaskProgress {
+public:
+    explicit ProgressDialog(const QString& label)
+        : dialog(label, QStringLiteral("Cancel"), 0, 0, QApplication::activeWindow()) {
+        dialog.setWindowTitle(QStringLiteral("Kavrel"));
+        dialog.setWindowModality(Qt::WindowModal);
+        // Shown by report() alone, not by the dialog's own timer.
+        dialog.setMinimumDuration(std::numeric_limits<int>::max());
+        dialog.reset();
+        running.start();
+    }
+
+    bool report(int done, int total) override {
+        if (running.elapsed() < 500 && !dialog.isVisible())
+            return true;
+        if (!dialog.isVisible())
+            dialog.show();
+        if (sinceEvents.isValid() && sinceEvents.elapsed() < 50)
+            return !dialog.wasCanceled();
+        dialog.setMaximum(total);
+        dialog.setValue(total > 0 ? done : 0);
+        QCoreApplication::processEvents();
+        sinceEvents.start();
+        return !dialog.wasCanceled();
+    }
+
+private:
+    QProgressDialog dialog;
+    QElapsedTimer running;
+    QElapsedTimer sinceEvents;
+};
 
 } // namespace
 
@@ -65,4 +104,24 @@ std::optional<DosBoxSettingsForm> QtDialogs::DosBoxSettings(const DosBoxSettings
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.answer();
+}
+
+QString QtDialogs::chooseFolderToAdd(const QString& startIn) {
+    return QDir::toNativeSeparators(QFileDialog::getExistingDirectory(
+        QApplication::activeWindow(), QStringLiteral("Add folder"),
+        startIn.isEmpty() ? QDir::homePath() : startIn));
+}
+
+std::unique_ptr<TaskProgress> QtDialogs::showProgress(const QString& label) {
+    return std::make_unique<ProgressDialog>(label);
+}
+
+QList<GameProposal> QtDialogs::chooseGames(const QList<GameProposal>& proposals, int leftOut) {
+    AddFolderDialog dialog(proposals, leftOut, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted ? dialog.accepted() : QList<GameProposal>();
+}
+
+int QtDialogs::findGame(const QStringList& titles) {
+    FindDialog dialog(titles, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted ? dialog.chosen() : -1;
 }

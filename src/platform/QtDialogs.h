@@ -11,4 +11,9 @@ public:
     void MsgBox(const QString& prompt, MsgBoxStyle style, const QString& title) override;
     QString BrowseForFolder() override;
     std::optional<DosBoxSettingsForm> DosBoxSettings(const DosBoxSettingsForm& current) override;
+
+    QString chooseFolderToAdd(const QString& startIn) override;
+    std::unique_ptr<TaskProgress> showProgress(const QString& label) override;
+    QList<GameProposal> chooseGames(const QList<GameProposal>& proposals, int leftOut) override;
+    int findGame(const QStringList& titles) override;
 };

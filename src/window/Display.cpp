@@ -106,4 +106,5 @@ void Hoofdscherm::DisableGameControls() {
         control->setEnabled(false);
     for (QAction* command : {MnuBestandVerwijderen, MnuBestandOpen, mnuChange->menuAction()})
         command->setEnabled(false);
+    mnuFind->setEnabled(false);
 }

@@ -24,6 +24,7 @@ Hoofdscherm::Hoofdscherm(PlatformServices services)
     createMenus();
     setFixedSize(sizeHint());
     connectHandlers();
+    createDropTargets();
     platform.store.setFailureReporter(
         [this](const QString& reason) { reportStoreFailure(reason); });
     platform.store.setNoticeReporter([this](const QString& notice) {
@@ -76,6 +77,8 @@ void Hoofdscherm::connectHandlers() {
         {MnuHelp, &Hoofdscherm::MnuHelp_Click},
         {mnuDosBoxSettings, &Hoofdscherm::mnuDosBoxSettings_Click},
         {mnuRunSetup, &Hoofdscherm::mnuRunSetup_Click},
+        {mnuAddFolder, &Hoofdscherm::mnuAddFolder_Click},
+        {mnuFind, &Hoofdscherm::mnuFind_Click},
     };
     for (const auto& [action, handler] : menuHandlers)
         connect(action, &QAction::triggered, this, handler);

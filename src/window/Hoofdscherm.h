@@ -9,6 +9,7 @@
 #include <optional>
 
 class DescriptionBox;
+class DropTarget;
 class GameList;
 class PictureBox;
 class QAction;
@@ -20,6 +21,9 @@ class QRadioButton;
 class QTimer;
 class QToolButton;
 struct PathParts;
+namespace DroppedFiles {
+struct Plan;
+}
 
 // The one window of Kavrel. It owns the controls, the game table and the module's variables;
 // its handlers carry the names of the controls and events they answer, and each lives in the
@@ -28,6 +32,7 @@ struct PathParts;
 //   store/    start-up, title sort
 //   editing/  add, remove, title, screenshot and description, executable, type
 //   launch/   play, locations and auto-exit, help and shutdown
+//   shelf/    a whole folder at once, drops, find
 class Hoofdscherm : public QMainWindow {
     Q_OBJECT
 
@@ -81,6 +86,17 @@ public:
     void MnuHelp_Click();
     void Form_QueryUnload();
     void MnuBestandAfsluiten_Click();
+
+    // --- A shelf of games: add a folder, drops, find (shelf/)
+    void mnuAddFolder_Click();
+    void mnuFind_Click();
+    // Add folder's proposals for these folders and programs; the games the user accepts join.
+    void AddShelf(const QStringList& foldersAndPrograms);
+    // Adds the games in one command: titles made free, files that cannot be shown left out,
+    // the collection sorted and stored, the first of them in title order selected.
+    void AddGames(QList<GameEntry> added);
+    // The Add command for a program already chosen.
+    void AddProgram(const QString& program);
 
     // --- What tests and the next start read back
     const GameTable& games() const { return Games; }
@@ -137,7 +153,7 @@ private:
     bool ShowDescription(const QString& path);
     // The help text, with its tooltip; HelpShown and the focus are the caller's.
     void LoadHelpText();
-    // The seven controls that act on a game: disabled while the collection is empty.
+    // The seven controls that act on a game, and Find: disabled while the collection is empty.
     void DisableGameControls();
     void reportStoreFailure(const QString& reason);
 
@@ -155,6 +171,18 @@ private:
     void RemoveGameFile(GameFile kind);
     // Whether one of games 1 to lastGame has exactly this title: case and blanks count.
     bool TitleInUse(const QString& title, int lastGame) const;
+    // Takes a chosen screenshot or description for game row when it can be shown, showing and
+    // storing it; false, with nothing changed, when it cannot.
+    bool ChangeGameFile(GameFile kind, int row, const QString& chosen);
+    // True, after telling the user, when `adding` more games would not fit.
+    bool CollectionFull(int adding = 1);
+    // The controls a collection with games needs.
+    void EnableGameControls();
+    // Drops (shelf/Drops.cpp)
+    void createDropTargets();
+    void Dropped(const DroppedFiles::Plan& plan);
+    void DropGameFile(GameFile kind, const QString& path);
+    DropTarget* drops = nullptr;
 
     // Launching helpers
 
@@ -202,6 +230,8 @@ private:
     QAction* mnuLocateDOSBox = nullptr;
     QAction* mnuExitOption = nullptr;
     QAction* MnuHelp = nullptr;
+    QAction* mnuAddFolder = nullptr;
+    QAction* mnuFind = nullptr;
 
     // Module variables
     GameTable Games;

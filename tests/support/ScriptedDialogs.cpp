@@ -1,13 +1,17 @@
 #include "ScriptedDialogs.h"
 
+#include "shelf/TitleSearch.h"
+
 #include <QDialog>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
 static QString kindName(ScriptedDialogs::Kind kind) {
-    return QStringList{u"open-file dialog"_s, u"input box"_s, u"message box"_s, u"folder picker"_s,
-                       u"DOSBox settings dialog"_s}[int(kind)];
+    if (kind == ScriptedDialogs::Kind::Games || kind == ScriptedDialogs::Kind::Find)
+        return kind == ScriptedDialogs::Kind::Games ? u"proposals dialog"_s : u"find dialog"_s;
+    return QStringList{u"open-file dialog"_s, u"input box"_s, u"message box"_s,
+                       u"folder picker"_s, u"DOSBox settings dialog"_s}[int(kind)];
 }
 
 static QString describe(const ScriptedDialogs::Shown& shown) {
@@ -84,4 +88,53 @@ ScriptedDialogs::DosBoxSettings(const DosBoxSettingsForm& current) {
     shown.form = current;
     const std::optional<Answer> answer = take(shown);
     return answer ? answer->form : std::nullopt;
+}
+
+QString ScriptedDialogs::chooseFolderToAdd(const QString& startIn) {
+    Shown shown{Kind::Folder, {}, {}, {}, {}, {}};
+    shown.request.initDir = startIn;
+    const std::optional<Answer> answer = take(shown);
+    return answer ? answer->text.value_or(QString()) : QString();
+}
+
+namespace {
+
+class ScriptedProgress : public TaskProgress {
+public:
+    ScriptedProgress(int& reports, int cancelAfter) : reports(reports), cancelAfter(cancelAfter) {}
+    bool report(int, int) override { return cancelAfter < 0 || ++reports <= cancelAfter; }
+
+private:
+    int& reports;
+    int cancelAfter;
+};
+
+} // namespace
+
+std::unique_ptr<TaskProgress> ScriptedDialogs::showProgress(const QString&) {
+    return std::make_unique<ScriptedProgress>(progressReports, cancelAfterReports);
+}
+
+QList<GameProposal> ScriptedDialogs::chooseGames(const QList<GameProposal>& proposals,
+                                                 int leftOut) {
+    Shown shown{Kind::Games, {}, {}, {}, {}, {}};
+    shown.proposals = proposals;
+    shown.leftOut = leftOut;
+    const std::optional<Answer> answer = take(shown);
+    if (!answer || !answer->text)
+        return {};
+    QList<GameProposal> accepted = proposals;
+    answer->edit(accepted);
+    return accepted;
+}
+
+int ScriptedDialogs::findGame(const QStringList& titles) {
+    Shown shown{Kind::Find, {}, {}, {}, {}, {}};
+    shown.titles = titles;
+    const std::optional<Answer> answer = take(shown);
+    if (!answer || answer->text->isEmpty() || answer->downs < 0)
+        return -1;
+    // Down stops at the last title found, as in the list.
+    const QList<int> found = TitleSearch(titles).find(*answer->text);
+    return found.isEmpty() ? -1 : found[std::min(answer->downs, int(found.size()) - 1)];
 }

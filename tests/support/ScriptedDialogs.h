@@ -17,7 +17,7 @@
 // another kind than scripted, is a problem (and is cancelled); so is an answer left unused.
 class ScriptedDialogs : public Dialogs {
 public:
-    enum class Kind { OpenFile, InputBox, MsgBox, Folder, DosBoxSettings };
+    enum class Kind { OpenFile, InputBox, MsgBox, Folder, DosBoxSettings, Games, Find };
 
     // What one dialog was shown with.
     struct Shown {
@@ -28,6 +28,10 @@ public:
         QString defaultText;
         MsgBoxStyle style = MsgBoxStyle::Critical;
         DosBoxSettingsForm form;
+        // Add folder's proposals and the count of games left out; Find's titles.
+        QList<GameProposal> proposals = {};
+        int leftOut = 0;
+        QStringList titles = {};
     };
 
     // Each answer may run a check while its dialog is open.
@@ -50,6 +54,25 @@ public:
         script.back().form = std::move(answer);
     }
 
+    // Add folder's proposals: accepted as `edit` leaves them (it may change or remove rows), or
+    // cancelled.
+    using EditProposals = std::function<void(QList<GameProposal>&)>;
+    void acceptGames(EditProposals edit = {}, WhileOpen whileOpen = {}) {
+        add(Kind::Games, QString(), std::move(whileOpen));
+        script.back().edit = edit ? std::move(edit) : [](QList<GameProposal>&) {
+        };
+    }
+    void cancelGames() { add(Kind::Games, std::nullopt, {}); }
+    // Find: types the text, then presses Down `downs` times and Enter; the empty text and a
+    // negative count close it with Escape.
+    void find(const QString& typed, int downs = 0) {
+        add(Kind::Find, typed, {});
+        script.back().downs = downs;
+    }
+    // Progress reports after which the user cancels the task; by default it runs to its end.
+    void cancelProgressAfter(int reports) { cancelAfterReports = reports; }
+    int progressReports = 0;
+
     // When set, each dialog takes the activation from Kavrel's window while it is open, as a
     // desktop's modal dialog does; the window is active again only once events run after it.
     bool takeActivation = false;
@@ -65,6 +88,10 @@ public:
     void MsgBox(const QString& prompt, MsgBoxStyle style, const QString& title) override;
     QString BrowseForFolder() override;
     std::optional<DosBoxSettingsForm> DosBoxSettings(const DosBoxSettingsForm& current) override;
+    QString chooseFolderToAdd(const QString& startIn) override;
+    std::unique_ptr<TaskProgress> showProgress(const QString& label) override;
+    QList<GameProposal> chooseGames(const QList<GameProposal>& proposals, int leftOut) override;
+    int findGame(const QStringList& titles) override;
 
 private:
     struct Answer {
@@ -72,6 +99,8 @@ private:
         std::optional<QString> text; // nothing: cancel
         WhileOpen whileOpen;
         std::optional<DosBoxSettingsForm> form = {};
+        EditProposals edit = {};
+        int downs = 0;
     };
 
     void add(Kind kind, std::optional<QString> text, WhileOpen whileOpen) {
@@ -82,6 +111,7 @@ private:
     std::deque<Answer> script;
     QList<Shown> history;
     QStringList unexpected;
+    int cancelAfterReports = -1;
 };
 
 // A picker's settings as one text, so that a comparison names every setting that differs.

@@ -16,10 +16,23 @@ using namespace StoreLayout;
 
 namespace {
 
+// One game, one line: a line break in a title is printed as the store writes it, "\n" (and a
+// carriage return as "\r").
 int listTitles(const SettingsStore& store, QTextStream& out) {
     for (const GameEntry& game : readGames(store))
-        out << game.GTitle << '\n';
+        out << QString(game.GTitle)
+                   .replace(u'\n', QStringLiteral("\\n"))
+                   .replace(u'\r', QStringLiteral("\\r"))
+            << '\n';
     return 0;
+}
+
+// A store that cannot be read is said so, not taken for an empty collection.
+std::optional<int> unreadable(const SettingsStore& store, QTextStream& err) {
+    if (store.readFailure().isEmpty())
+        return std::nullopt;
+    err << store.readFailure() << '\n';
+    return 1;
 }
 
 int playTitle(const SettingsStore& store, const QString& title, const CommandLineWorld& world) {
@@ -76,10 +89,13 @@ std::optional<int> runCommandLine(const QStringList& arguments, const CommandLin
                   << QCoreApplication::applicationVersion() << '\n';
         return 0;
     }
-    if (parser.isSet(listOption))
-        return listTitles(*world.openStore(), world.out);
-    if (parser.isSet(playOption))
-        return playTitle(*world.openStore(), parser.value(playOption), world);
+    if (parser.isSet(listOption) || parser.isSet(playOption)) {
+        const auto store = world.openStore();
+        if (const std::optional<int> status = unreadable(*store, world.err))
+            return *status;
+        return parser.isSet(listOption) ? listTitles(*store, world.out)
+                                        : playTitle(*store, parser.value(playOption), world);
+    }
     return std::nullopt;
 }
 

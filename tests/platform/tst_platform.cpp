@@ -64,17 +64,6 @@ private Q_SLOTS:
         QCOMPARE(fileVersion(file), second);
     }
 
-    void storedTextsConvertAsTheyAlwaysHave() {
-        const auto store = SettingsStore::openIniFile(files.path(u"counts.conf"_s));
-        // Counts are 16-bit numbers, at most the 9999 games the sections can name.
-        const std::pair<const char*, int> counts[] = {{" 2 ", 2}, {"many", 0},  {"2.5", 0},
-                                                      {"-3", 0},  {"32768", 0}, {"12000", 9999}};
-        for (const auto& [stored, count] : counts) {
-            store->SaveSetting(u"Games"_s, u"Count"_s, QString::fromLatin1(stored));
-            QCOMPARE(readGameCount(*store), count);
-        }
-    }
-
     void picturesAndTexts_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<QSize>("picture"); // none: no picture

@@ -72,10 +72,14 @@ QString serverNameFor(const QString& realPath) {
 } // namespace
 
 SingleInstance::SingleInstance(const QString& path) : storePath(path) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    const QString real = realPathOf(path);
-    lockPath = real + QStringLiteral(".instance-lock");
-    serverName = serverNameFor(real);
+    // The lock stays in the store's own folder, wherever a link to the file leads: Kavrel makes
+    // no files in a folder of the user's.
+    const QFileInfo store(path);
+    QDir().mkpath(store.absolutePath());
+    const QString folder = QFileInfo(store.absolutePath()).canonicalFilePath();
+    lockPath = (folder.isEmpty() ? store.absolutePath() : folder) + u'/' + store.fileName() +
+               QStringLiteral(".instance-lock");
+    serverName = serverNameFor(realPathOf(path));
     server.setSocketOptions(QLocalServer::UserAccessOption);
     connect(&server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* caller = server.nextPendingConnection()) {

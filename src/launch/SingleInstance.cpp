@@ -178,8 +178,12 @@ bool SingleInstance::tryLock() {
         return true;
     // Whatever the file holds (nothing, another computer's name, a process long gone) says
     // nothing: the lock is the system's, and ends with the process that took it.
-    const int handle = ::open(QFile::encodeName(lockPath).constData(),
-                              O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
+    const QByteArray path = QFile::encodeName(lockPath);
+    int handle =
+        ::open(path.constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0644);
+    // A lock file made read-only still locks.
+    if (handle < 0 && errno == EACCES)
+        handle = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
     if (handle < 0) {
         lockFailure = QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(lockPath),
                                                    QString::fromLocal8Bit(std::strerror(errno)));

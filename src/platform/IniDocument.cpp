@@ -222,14 +222,20 @@ void appendQtForm(QStringView value, QByteArray& out) {
     }
 }
 
-// Which meaning a value's text has. A store written by QSettings must read as it always has, so
-// a text that is exactly what QSettings writes for some value means that value: "\\" a
-// backslash, "\n" a line break, a whole value in quotes the value inside them, a leading "@@"
-// one "@". Any other text means just what it shows, its semicolons, commas, quotes and
-// backslashes included: QSettings would never have written it, so a person did. The two can
-// only meet where a typed text happens to be in QSettings' form all through (a path such as
-// "C:\new" holding nothing but valid escapes); that text reads the QSettings way, as it always
-// did.
+// Which meaning a value's text has; the one place where that is decided.
+//
+// A store written by QSettings must read as it always has, so a text that is exactly what
+// QSettings writes for some value means that value: "\\" one backslash, "\n" a line break, quotes
+// around a value that needs them (one holding ";", "," or "=", or blanks at an end) the value
+// inside them, a leading "@@" one "@". Any other text means just what it shows, semicolons,
+// commas, quotes and backslashes included: QSettings would never have written it, so a person
+// did. Kavrel writes every value in QSettings' form, so its own values always read back exactly.
+//
+// The two readings only meet where a typed text happens to be in QSettings' form all through:
+// C:\\GAMES reads as C:\GAMES, "A; B" (quotes typed) as A; B, and a lower-case path such as
+// c:\new that holds nothing but valid escapes reads with a line break. Such a text reads the
+// QSettings way, as it always did: a store Kavrel wrote must never change its meaning, and DOS
+// paths are typed in capitals (C:\NEW), which QSettings never escapes.
 QString valueOfLine(QByteArrayView text, bool* unclosedQuote) {
     const bool mayBeEscaped =
         text.contains('\\') || text.contains('"') || text.startsWith(QByteArrayView("@@"));
@@ -380,6 +386,8 @@ IniDocument IniDocument::parse(QByteArrayView bytes) {
             fault(QStringLiteral("a line that is no \"key=value\""));
             continue;
         }
+        // Blanks around a value are not part of it; a quote that opens it and never closes is
+        // part of it, and the file is kept aside as one not read as written.
         bool unclosedQuote = false;
         QString value = valueOfLine(trimmedBlanks(line.sliced(equals + 1)), &unclosedQuote);
         if (unclosedQuote)
@@ -387,6 +395,8 @@ IniDocument IniDocument::parse(QByteArrayView bytes) {
         if (current < 0)
             current = document.sectionNamed(QString());
         Section& section = document.order[current];
+        // A key given twice keeps its later value, as a later line overrides an earlier one;
+        // the file is kept aside, so the earlier value is not lost.
         if (const qsizetype at = section.find(key); at >= 0) {
             fault(QStringLiteral("the key %1 appears a second time").arg(key));
             section.entries[at].value = std::move(value);

@@ -3,6 +3,7 @@
 // window, and a window without the lock writes nothing until it has it; a second start finds
 // the first whatever its TMPDIR and through links; a store that is no file is left alone.
 #include "KavrelFixture.h"
+#include "launch/SingleInstance.h"
 
 #include <QDeadlineTimer>
 #include <QProcess>
@@ -124,6 +125,24 @@ private Q_SLOTS:
         // The window holds the store now, and answers the next start.
         QVERIFY(heldByAWindow(home));
         QCOMPARE(window->state(), QProcess::Running);
+    }
+
+    void aCommandThatWritesHoldsTheStoreAsAWindowDoes() {
+        const QString home = config(u"command"_s);
+        const QString store = home + u"/Kavrel/Kavrel.conf"_s;
+        shelf.writeFile(u"command/Kavrel/Kavrel.conf.instance-lock"_s, "rubbish");
+        {
+            // A lock nobody holds is taken whatever it says; a window started meanwhile shows
+            // the store and writes nothing until the command has ended.
+            SingleInstance command(store);
+            QVERIFY(command.holdForCommand());
+            QProcess* window = kavrel(home);
+            QTest::qWait(3500);
+            QCOMPARE(std::pair(window->state(), QFileInfo::exists(store)),
+                     std::pair(QProcess::Running, false));
+        }
+        QVERIFY(heldByAWindow(home));
+        QVERIFY(!SingleInstance(store).holdForCommand());
     }
 
     void aStartWaitingForAKavrelThatIsKilledTakesTheStore() {

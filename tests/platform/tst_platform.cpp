@@ -1,7 +1,7 @@
-// The platform under the window: the settings store (what reaches the disk when, and how stored
-// texts convert), what the window makes of the user's files (a picture, a description, or
-// neither), and the shared file picker (what it hands the dialog, what it keeps, and the dialog's
-// rules for filters and default extensions).
+// The platform under the window: the settings store (what reaches the disk when), what the
+// window makes of the user's files (a picture, a description, or neither), and the shared file
+// picker (what it hands the dialog, what it keeps, and the dialog's rules for filters and default
+// extensions).
 #include "KavrelFixture.h"
 #include "platform/FileDialogRules.h"
 #include "platform/FilePicker.h"

@@ -40,14 +40,30 @@ public:
     }
 
     std::optional<QString> keepAside(QString* failure) override {
-        // Named to the millisecond and numbered on, so that a restart right after a crash finds
-        // a name of its own.
+        return copyAside(QStringLiteral(".unreadable-"), readBytes, failure);
+    }
+
+    std::optional<QString> keepChangedAside(QString* failure) override {
+        failure->clear();
+        if (StoreFile::stampOf(path) == stamp)
+            return std::nullopt;
+        const StoreFile::Contents now = StoreFile::read(path);
+        if (!now.bytes)
+            return std::nullopt;
+        return copyAside(QStringLiteral(".overwritten-"), *now.bytes, failure);
+    }
+
+private:
+    // Named to the millisecond and numbered on, so that a restart right after a crash finds a
+    // name of its own.
+    std::optional<QString> copyAside(const QString& kind, const QByteArray& bytes,
+                                     QString* failure) const {
         const QString base =
-            path + QStringLiteral(".unreadable-") +
+            path + kind +
             QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
         for (int attempt = 1; attempt < 1000; ++attempt) {
             const QString copy = attempt == 1 ? base : base + u'-' + QString::number(attempt);
-            if (StoreFile::create(copy, readBytes, failure))
+            if (StoreFile::create(copy, bytes, failure))
                 return failure->isEmpty() ? std::optional(copy) : std::nullopt;
         }
         *failure =
@@ -55,7 +71,6 @@ public:
         return std::nullopt;
     }
 
-private:
     void load() {
         const StoreFile::Contents contents = StoreFile::read(path);
         refusal = contents.refusal;

@@ -102,10 +102,12 @@ void SettingsStore::commit() {
         return;
     }
     if (writeGuard) {
-        if (const QString refusal = writeGuard(); !refusal.isEmpty())
+        if (const QString refusal = writeGuard(); !refusal.isEmpty()) {
+            heldBack = true;
             return fail(refusal);
+        }
     }
-    if (!keepMisreadFile())
+    if (!keepMisreadFile() || !keepOverwrittenFile())
         return;
     QList<StoreBackend::Change> changes;
     changes.reserve(pendingAt.size());
@@ -149,6 +151,27 @@ bool SettingsStore::keepMisreadFile() {
         reportNotice(QStringLiteral("Part of the file %1 could not be read (%2). It has been kept "
                                     "unchanged as %3; Kavrel goes on with what it could read.")
                          .arg(shown, misread.front(), QDir::toNativeSeparators(*copy)));
+    return true;
+}
+
+// Changes held back while another Kavrel held the store were made on what this one read; the
+// other may have written since. What it wrote is kept aside before they go over it.
+bool SettingsStore::keepOverwrittenFile() {
+    if (!heldBack)
+        return true;
+    QString failure;
+    const std::optional<QString> copy = backend->keepChangedAside(&failure);
+    if (!failure.isEmpty()) {
+        fail(failure);
+        return false;
+    }
+    heldBack = false;
+    if (copy && reportNotice)
+        reportNotice(
+            QStringLiteral("Another Kavrel changed %1 while this window could not write "
+                           "it. That version has been kept as %2; the changes made in "
+                           "this window now go over it.")
+                .arg(QDir::toNativeSeparators(location()), QDir::toNativeSeparators(*copy)));
     return true;
 }
 

@@ -25,6 +25,8 @@
 //
 // A refused write (by the disk, or by the write guard while another Kavrel holds the collection)
 // keeps its changes: this run reads them back, and the next write that succeeds stores them.
+// Keys someone else wrote meanwhile stay; when the guard held the changes back, the file as the
+// other left it is first kept as "<file>.overwritten-<date>-<time>".
 class SettingsStore {
 public:
     // Called with a reason each time the store refuses to keep what was written.
@@ -86,6 +88,7 @@ private:
                 bool compare = true);
     void commit();
     bool keepMisreadFile();
+    bool keepOverwrittenFile();
     void fail(const QString& reason) const;
 
     std::unique_ptr<StoreBackend> backend;
@@ -96,6 +99,8 @@ private:
     QList<StoreBackend::Change> pending;
     QHash<QString, qsizetype> pendingAt;
     bool readChecked = false;
+    // A write was refused by the write guard; see keepOverwrittenFile().
+    bool heldBack = false;
     FailureReporter reportFailure;
     FailureReporter reportNotice;
     std::function<bool(const SettingsStore&)> readCheck;

@@ -34,6 +34,13 @@ public:
         failure->clear();
         return std::nullopt;
     }
+    // Keeps the store as it is now under a name of its own when someone else wrote it since this
+    // process last read or wrote it. Returns that name; nothing when it was not written since,
+    // or with `failure` set when it cannot be kept.
+    virtual std::optional<QString> keepChangedAside(QString* failure) {
+        failure->clear();
+        return std::nullopt;
+    }
 };
 
 std::unique_ptr<StoreBackend> iniFileBackend(const QString& path);

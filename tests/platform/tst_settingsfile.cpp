@@ -191,26 +191,45 @@ private Q_SLOTS:
                  QStringList{u"Kavrel.conf"_s});
     }
 
-    void aRefusedWriteKeepsItsChangesAndAnotherWritersKeysSurvive() {
-        // The folder of the store is a file at first: nothing can be written there.
-        const QString blocker = files.writeFile(u"blocked"_s, "mine");
-        const QString file = blocker + u"/Kavrel.conf"_s;
-        QStringList failures;
+    void aRefusedWriteIsKeptAndNothingAnotherWriterWroteIsLost_data() {
+        QTest::addColumn<bool>("byAnotherKavrel"); // or by the disk
+        QTest::newRow("a file in the way of the folder") << false;
+        QTest::newRow("another Kavrel holds the store") << true;
+    }
+
+    void aRefusedWriteIsKeptAndNothingAnotherWriterWroteIsLost() {
+        QFETCH(bool, byAnotherKavrel);
+        const QString folder = QString::fromLatin1(QTest::currentDataTag());
+        const QString file = files.path(folder + u"/Kavrel.conf"_s);
+        byAnotherKavrel ? files.writeFile(folder + u"/Kavrel.conf"_s, "[Games]\nCount=0\n")
+                        : files.writeFile(folder, "mine");
+        QStringList failures, notices;
+        QString refusal = byAnotherKavrel ? u"held"_s : QString();
         const auto store = SettingsStore::openIniFile(file);
         store->setFailureReporter([&](const QString& reason) { failures.append(reason); });
+        store->setNoticeReporter([&](const QString& notice) { notices.append(notice); });
+        store->setWriteGuard([&] { return refusal; });
         store->SaveSetting(u"Game0001"_s, u"GTitle"_s, u"Kept"_s);
-        QCOMPARE(std::tuple(failures.size(), store->GetSetting(u"Game0001"_s, u"GTitle"_s, {}),
-                            fileBytes(blocker)),
-                 std::tuple(1, u"Kept"_s, "mine"_ba));
-        // Once it can, the next write stores both; keys someone else wrote meanwhile stay.
-        QFile::remove(blocker);
-        files.writeFile(u"blocked/Kavrel.conf"_s, "[Location]\nDosBox=/usr/bin/dosbox\n");
+        QCOMPARE(std::pair(failures.size(), store->GetSetting(u"Game0001"_s, u"GTitle"_s, {})),
+                 std::pair(qsizetype(1), u"Kept"_s));
+        // Once it can, the next write stores both changes over what another wrote meanwhile;
+        // after a refusal by another Kavrel, that version is kept aside first.
+        refusal.clear();
+        QFile::remove(files.path(folder));
+        const QByteArray other = "[Location]\nDosBox=/usr/bin/dosbox\n";
+        files.writeFile(folder + u"/Kavrel.conf"_s, other);
         store->SaveSetting(u"Game0001"_s, u"GPath"_s, u"/games/A.EXE"_s);
         QCOMPARE(
             QStringList({readBack(file, u"Game0001/GTitle"_s), readBack(file, u"Game0001/GPath"_s),
                          readBack(file, u"Location/DosBox"_s)}),
             QStringList({u"Kept"_s, u"/games/A.EXE"_s, u"/usr/bin/dosbox"_s}));
-        QCOMPARE(failures.size(), 1);
+        const QStringList copies =
+            QDir(files.path(folder)).entryList({u"Kavrel.conf.overwritten-*"_s});
+        QCOMPARE(std::pair(failures.size(), notices.size()),
+                 std::pair(qsizetype(1), copies.size()));
+        QCOMPARE(copies.size(), byAnotherKavrel ? 1 : 0);
+        if (byAnotherKavrel)
+            QCOMPARE(fileBytes(files.path(folder + u'/' + copies.front())), other);
     }
 };
 

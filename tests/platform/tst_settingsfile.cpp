@@ -87,6 +87,7 @@ private Q_SLOTS:
         row("100% Pokémon", u"100% Pokémon"_s);
         row("@Invalid()", u"@Invalid()"_s);
         row("  blanks around  ", u"blanks around"_s);
+        row("a Windows line end\r", u"a Windows line end"_s);
         // Exactly as QSettings writes a value: read the QSettings way, as it always was.
         row("\"Cave Run 2; The Return\"", u"Cave Run 2; The Return"_s);
         row("C:\\\\GAMES\\\\BRAVO.EXE", u"C:\\GAMES\\BRAVO.EXE"_s);

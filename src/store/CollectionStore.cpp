@@ -35,7 +35,9 @@ std::optional<int> plainCount(const SettingsStore& store) {
 int readGameCount(const SettingsStore& store) {
     // A count that is missing or no plain number cannot be believed; the game sections can, and
     // so none of them is hidden, nor later written over by an added game.
-    return plainCount(store).value_or(highestGameSection(store));
+    if (const std::optional<int> count = plainCount(store))
+        return *count;
+    return highestGameSection(store);
 }
 
 GameTable readGames(const SettingsStore& store) {

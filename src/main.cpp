@@ -54,15 +54,17 @@ int main(int argc, char* argv[]) {
                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTexts);
 
-    // The store is read only once this Kavrel holds it.
+    // The store is read only once this Kavrel holds it, or knows that no Kavrel that answers
+    // does; without the lock it writes nothing.
     SingleInstance instance(SettingsStore::userStoreLocation());
-    if (!instance.claim()) {
+    if (instance.claim() == SingleInstance::Claim::HeldByAnother) {
         QTextStream(stderr) << QStringLiteral(
             "Kavrel is already open on this collection; its window comes to the front.\n");
         return 0;
     }
 
     const std::unique_ptr<SettingsStore> store = SettingsStore::openUserStore();
+    store->setWriteGuard([&instance] { return instance.writeRefusal(); });
     QtDialogs dialogs;
     ProcessStarter starter;
     Hoofdscherm window(

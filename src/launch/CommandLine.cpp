@@ -20,10 +20,23 @@ using namespace StoreLayout;
 
 namespace {
 
+// One game, one line: a line break in a title is printed as the store writes it, "\n" (and a
+// carriage return as "\r").
 int listTitles(const SettingsStore& store, QTextStream& out) {
     for (const GameEntry& game : readGames(store))
-        out << game.GTitle << '\n';
+        out << QString(game.GTitle)
+                   .replace(u'\n', QStringLiteral("\\n"))
+                   .replace(u'\r', QStringLiteral("\\r"))
+            << '\n';
     return 0;
+}
+
+// A store that cannot be read is said so, not taken for an empty collection.
+std::optional<int> unreadable(const SettingsStore& store, QTextStream& err) {
+    if (store.readFailure().isEmpty())
+        return std::nullopt;
+    err << store.readFailure() << '\n';
+    return 1;
 }
 
 int playTitle(const SettingsStore& store, const QString& title, const CommandLineWorld& world) {
@@ -102,12 +115,16 @@ std::optional<int> runCommandLine(const QStringList& arguments, const CommandLin
                   << QCoreApplication::applicationVersion() << '\n';
         return 0;
     }
-    if (parser.isSet(listOption))
-        return listTitles(*world.openStore(), world.out);
-    if (parser.isSet(playOption))
-        return playTitle(*world.openStore(), parser.value(playOption), world);
-    if (parser.isSet(setupOption))
-        return setupTitle(*world.openStore(), parser.value(setupOption), world.starter, world.err);
+    if (parser.isSet(listOption) || parser.isSet(playOption) || parser.isSet(setupOption)) {
+        const auto store = world.openStore();
+        if (const std::optional<int> status = unreadable(*store, world.err))
+            return *status;
+        if (parser.isSet(listOption))
+            return listTitles(*store, world.out);
+        if (parser.isSet(playOption))
+            return playTitle(*store, parser.value(playOption), world);
+        return setupTitle(*store, parser.value(setupOption), world.starter, world.err);
+    }
     if (parser.isSet(addFolderOption))
         return addFolderFromCommandLine(parser.value(addFolderOption), parser.isSet(dryRunOption),
                                         world);

@@ -1,20 +1,7 @@
 #include "platform/SettingsStore.h"
 
-#include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
-#include <QSet>
-#include <QSettings>
 #include <QStringBuilder>
-#include <QStringDecoder>
-#include <QStringList>
-#include <QStringTokenizer>
-#include <QUrl>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -22,28 +9,13 @@ QString settingsKey(const QString& section, const QString& key) {
     return section % u'/' % key; // one allocation: commands build tens of thousands of keys
 }
 
-#ifdef Q_OS_UNIX
-// QSettings replaces the file by a rename; the rename itself only lasts once the folder that
-// holds the file has been flushed, and the data only once the file has.
-void flushToDisk(const QString& path) {
-    const QByteArray native = QFile::encodeName(path);
-    const int fd = ::open(native.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-#endif
-
 } // namespace
 
 std::unique_ptr<SettingsStore> SettingsStore::openUserStore() {
 #ifdef Q_OS_WIN
     // Per-user program settings of this kind have always lived under this key; a collection
     // stored there keeps working.
-    return std::unique_ptr<SettingsStore>(new SettingsStore(
-        [] { return std::make_unique<QSettings>(userStoreLocation(), QSettings::NativeFormat); },
-        false));
+    return std::unique_ptr<SettingsStore>(new SettingsStore(nativeBackend(userStoreLocation())));
 #else
     return openIniFile(userStoreLocation());
 #endif
@@ -61,31 +33,27 @@ QString SettingsStore::userStoreLocation() {
 }
 
 std::unique_ptr<SettingsStore> SettingsStore::openIniFile(const QString& path) {
-    return std::unique_ptr<SettingsStore>(new SettingsStore(
-        [path] { return std::make_unique<QSettings>(path, QSettings::IniFormat); }, true));
+    return std::unique_ptr<SettingsStore>(new SettingsStore(iniFileBackend(path)));
 }
 
-SettingsStore::SettingsStore(SettingsFactory factory, bool file)
-    : makeSettings(std::move(factory)), reader(makeSettings()), isFile(file) {}
+SettingsStore::SettingsStore(std::unique_ptr<StoreBackend> where) : backend(std::move(where)) {}
 
 SettingsStore::~SettingsStore() = default;
 
 QString SettingsStore::location() const {
-    return reader->fileName();
+    return backend->location();
+}
+
+QString SettingsStore::readFailure() const {
+    return backend->readFailure();
 }
 
 QString SettingsStore::GetSetting(const QString& section, const QString& key,
                                   const QString& defaultValue) const {
     const QString wanted = settingsKey(section, key);
-    if (const auto change = pending.constFind(wanted); change != pending.constEnd())
-        return change->value_or(defaultValue);
-    const QVariant value = reader->value(wanted);
-    if (!value.isValid())
-        return defaultValue;
-    // A hand-edited INI value with unquoted commas reads as a list.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QStringLiteral(", "));
-    return value.toString();
+    if (const auto change = pendingAt.constFind(wanted); change != pendingAt.constEnd())
+        return pending[*change].value.value_or(defaultValue);
+    return backend->value(wanted).value_or(defaultValue);
 }
 
 void SettingsStore::SaveSetting(const QString& section, const QString& key, const QString& value) {
@@ -102,139 +70,109 @@ void SettingsStore::SaveChange(const QString& section, const QString& key, const
 
 void SettingsStore::record(const QString& section, const QString& key, std::optional<QString> value,
                            bool compare) {
-    const QString wanted = settingsKey(section, key);
-    if (compare && matchesStored(wanted, value))
-        pending.remove(wanted);
-    else
-        pending.insert(wanted, std::move(value));
+    QString wanted = settingsKey(section, key);
+    const auto earlier = pendingAt.constFind(wanted);
+    if (compare && backend->value(wanted) == value) {
+        // Back to what the file holds: nothing to write for this key.
+        if (earlier != pendingAt.constEnd()) {
+            pending[*earlier].key.clear();
+            pendingAt.erase(earlier);
+        }
+    } else if (earlier != pendingAt.constEnd()) {
+        pending[*earlier].value = std::move(value);
+    } else {
+        pendingAt.insert(wanted, pending.size());
+        pending.append({std::move(wanted), std::move(value)});
+    }
     if (openBatches == 0)
         commit();
 }
 
-bool SettingsStore::matchesStored(const QString& key, const std::optional<QString>& value) const {
-    const QVariant stored = reader->value(key);
-    if (!value)
-        return !stored.isValid();
-    // A list or any other form is rewritten as the text it reads as.
-    return stored.typeId() == QMetaType::QString && stored.toString() == *value;
-}
-
 QStringList SettingsStore::sections() const {
-    return reader->childGroups();
+    return backend->sections();
 }
 
 bool SettingsStore::readHolds(const QString& section, const QString& key) const {
-    return reader->contains(settingsKey(section, key));
+    return backend->value(settingsKey(section, key)).has_value();
 }
 
 void SettingsStore::commit() {
-    if (pending.isEmpty() || !keepMisreadFile())
+    if (pendingAt.isEmpty()) {
+        pending.clear();
         return;
-    // A fresh QSettings per commit: its status tells about this commit alone, while the cache
-    // behind it is shared with the reader.
-    const std::unique_ptr<QSettings> writer = makeSettings();
-    for (auto change = pending.cbegin(); change != pending.cend(); ++change) {
-        if (change.value())
-            writer->setValue(change.key(), *change.value());
-        else
-            writer->remove(change.key());
     }
+    if (writeGuard) {
+        if (const QString refusal = writeGuard(); !refusal.isEmpty()) {
+            heldBack = true;
+            return fail(refusal);
+        }
+    }
+    if (!keepMisreadFile() || !keepOverwrittenFile())
+        return;
+    QList<StoreBackend::Change> changes;
+    changes.reserve(pendingAt.size());
+    for (const StoreBackend::Change& change : std::as_const(pending))
+        if (!change.key.isEmpty())
+            changes.append(change);
+    if (const QString failure = backend->write(changes); !failure.isEmpty())
+        return fail(failure);
     pending.clear();
-    writer->sync();
-    // A format error tells about what was read, not about this write.
-    if (writer->status() == QSettings::AccessError) {
-        if (reportFailure)
-            reportFailure(refusalReason());
-        return;
-    }
-#ifdef Q_OS_UNIX
-    if (isFile) {
-        flushToDisk(writer->fileName());
-        flushToDisk(QFileInfo(writer->fileName()).absolutePath());
-    }
-#endif
+    pendingAt.clear();
+}
+
+void SettingsStore::fail(const QString& reason) const {
+    if (reportFailure)
+        reportFailure(reason);
 }
 
 // The first write of a run replaces the file with what was read; a file that was not read as it
 // stands is kept aside first. Returns false when that copy cannot be made: nothing is written then.
 bool SettingsStore::keepMisreadFile() {
-    if (readChecked || !isFile)
+    if (readChecked)
         return true;
-    QFile file(location());
-    if (!QFileInfo(file).isFile() || !file.open(QIODevice::ReadOnly)) {
+    QStringList misread = backend->misread();
+    if (readCheck && !readCheck(*this))
+        misread.append(QStringLiteral("the number of games does not match the games it holds"));
+    if (misread.isEmpty() || !backend->readFailure().isEmpty()) {
         readChecked = true;
         return true;
     }
-    if (readAsItStands(file.readAll()) && (!readCheck || readCheck(*this))) {
-        readChecked = true;
-        return true;
-    }
-    const QString copy = location() + QStringLiteral(".unreadable-") +
-                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString failure;
+    const std::optional<QString> copy = backend->keepAside(&failure);
     const QString shown = QDir::toNativeSeparators(location());
-    if (!QFile::copy(location(), copy)) {
-        if (reportFailure)
-            reportFailure(QStringLiteral("The file %1 was not read correctly and cannot be copied "
-                                         "aside, so it is left as it is.")
-                              .arg(shown));
+    if (!copy && !failure.isEmpty()) {
+        fail(QStringLiteral("The file %1 was not read correctly and cannot be copied aside, so it "
+                            "is left as it is. %2")
+                 .arg(shown, failure));
         return false;
     }
     readChecked = true;
-    if (reportNotice)
-        reportNotice(QStringLiteral("Part of the file %1 could not be read. It has been kept "
-                                    "unchanged as %2; Kavrel goes on with what it could read.")
-                         .arg(shown, QDir::toNativeSeparators(copy)));
+    if (copy && reportNotice)
+        reportNotice(QStringLiteral("Part of the file %1 could not be read (%2). It has been kept "
+                                    "unchanged as %3; Kavrel goes on with what it could read.")
+                         .arg(shown, misread.front(), QDir::toNativeSeparators(*copy)));
     return true;
 }
 
-// The file is UTF-8 text, and every section in it that holds a line with a value was seen.
-bool SettingsStore::readAsItStands(const QByteArray& bytes) const {
-    if (bytes.contains('\0'))
+// Changes held back while another Kavrel held the store were made on what this one read; the
+// other may have written since. What it wrote is kept aside before they go over it.
+bool SettingsStore::keepOverwrittenFile() {
+    if (!heldBack)
+        return true;
+    QString failure;
+    const std::optional<QString> copy = backend->keepChangedAside(&failure);
+    if (!failure.isEmpty()) {
+        fail(failure);
         return false;
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        return false;
-    // A set: a collection of thousands of games has as many sections.
-    const QStringList groups = reader->childGroups();
-    const QSet<QString> seen(groups.cbegin(), groups.cend());
-    QString section;
-    for (QStringView line : QStringTokenizer(text, u'\n')) {
-        line = line.trimmed();
-        if (line.startsWith(u'[') && line.contains(u']')) {
-            section = line.mid(1, line.indexOf(u']') - 1).toString();
-            section = section.section(u'/', 0, 0).section(u'\\', 0, 0);
-            if (section.contains(u'%'))
-                section = QUrl::fromPercentEncoding(section.toUtf8());
-            if (section.compare(u"General", Qt::CaseInsensitive) == 0)
-                section.clear();
-        } else if (!section.isEmpty() && line.contains(u'=') && !line.startsWith(u';') &&
-                   !seen.contains(section)) {
-            return false;
-        }
     }
+    heldBack = false;
+    if (copy && reportNotice)
+        reportNotice(
+            QStringLiteral("Another Kavrel changed %1 while this window could not write "
+                           "it. That version has been kept as %2; the changes made in "
+                           "this window now go over it.")
+                .arg(QDir::toNativeSeparators(location()), QDir::toNativeSeparators(*copy)));
     return true;
-}
-
-QString SettingsStore::refusalReason() const {
-    if (!isFile)
-        return QStringLiteral("The settings in %1 cannot be written.").arg(location());
-    const QFileInfo file(location());
-    const QFileInfo folder(file.absolutePath());
-    if (file.isDir())
-        return QStringLiteral("The settings file %1 is a folder; Kavrel needs a file there.")
-            .arg(QDir::toNativeSeparators(file.absoluteFilePath()));
-    if (!folder.isDir())
-        return QStringLiteral("The folder %1 cannot be created.")
-            .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
-    if (file.exists() && !file.isWritable())
-        return QStringLiteral("The file %1 is read-only.")
-            .arg(QDir::toNativeSeparators(file.absoluteFilePath()));
-    if (!folder.isWritable())
-        return QStringLiteral("The folder %1 is read-only.")
-            .arg(QDir::toNativeSeparators(folder.absoluteFilePath()));
-    return QStringLiteral("The file %1 cannot be written; the disk may be full.")
-        .arg(QDir::toNativeSeparators(file.absoluteFilePath()));
 }
 
 SettingsStore::Batch::Batch(SettingsStore& s) : store(s) {

@@ -1,13 +1,13 @@
 #pragma once
 
+#include "platform/StoreBackend.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <memory>
 #include <optional>
-
-class QSettings;
 
 // The per-user store of text values, addressed by section and key, under the application "Kavrel".
 //
@@ -19,8 +19,14 @@ class QSettings;
 // file.
 //
 // Before the first write of a run, a store file that was not read the way it stands (a section
-// the reader never saw, bytes that are no text, or a failed content check) is copied aside,
-// unchanged, as "<file>.unreadable-<date>-<time>", so that nothing it held is ever lost.
+// or key given twice, a quote that never closes, bytes that are no text, or a failed content
+// check) is copied aside, unchanged, as "<file>.unreadable-<date>-<time>", so that nothing it held
+// is ever lost. A store that cannot be read at all is never written.
+//
+// A refused write (by the disk, or by the write guard while another Kavrel holds the collection)
+// keeps its changes: this run reads them back, and the next write that succeeds stores them.
+// Keys someone else wrote meanwhile stay; when the guard held the changes back, the file as the
+// other left it is first kept as "<file>.overwritten-<date>-<time>".
 class SettingsStore {
 public:
     // Called with a reason each time the store refuses to keep what was written.
@@ -58,6 +64,10 @@ public:
     bool readHolds(const QString& section, const QString& key) const;
     // Where the store lives, for messages.
     QString location() const;
+    // Why the store could not be read at all; empty when it could (or holds nothing yet).
+    QString readFailure() const;
+    // Asked before every write: empty when the write may go ahead, otherwise why not.
+    void setWriteGuard(std::function<QString()> guard) { writeGuard = std::move(guard); }
 
     // Holds back every write until the outermost Batch of the store ends.
     class Batch {
@@ -72,25 +82,27 @@ public:
     };
 
 private:
-    using SettingsFactory = std::function<std::unique_ptr<QSettings>()>;
-    explicit SettingsStore(SettingsFactory factory, bool isFile);
+    explicit SettingsStore(std::unique_ptr<StoreBackend> backend);
 
     void record(const QString& section, const QString& key, std::optional<QString> value,
                 bool compare = true);
-    bool matchesStored(const QString& key, const std::optional<QString>& value) const;
     void commit();
     bool keepMisreadFile();
-    bool readAsItStands(const QByteArray& bytes) const;
-    QString refusalReason() const;
+    bool keepOverwrittenFile();
+    void fail(const QString& reason) const;
 
-    SettingsFactory makeSettings;
-    std::unique_ptr<QSettings> reader;
-    bool isFile;
+    std::unique_ptr<StoreBackend> backend;
     int openBatches = 0;
-    // "section/key" to its new value; nothing: delete the key.
-    QHash<QString, std::optional<QString>> pending;
+    // The changes not yet on the disk, in the order they were made (a new section's keys reach
+    // the file in that order); `pendingAt` finds a key's change. A change taken back stays in
+    // the list without a key.
+    QList<StoreBackend::Change> pending;
+    QHash<QString, qsizetype> pendingAt;
     bool readChecked = false;
+    // A write was refused by the write guard; see keepOverwrittenFile().
+    bool heldBack = false;
     FailureReporter reportFailure;
     FailureReporter reportNotice;
     std::function<bool(const SettingsStore&)> readCheck;
+    std::function<QString()> writeGuard;
 };

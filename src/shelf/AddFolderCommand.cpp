@@ -63,6 +63,12 @@ int addFolderFromCommandLine(const QString& folder, bool dryRun, const CommandLi
         return 1;
     }
     const std::unique_ptr<SettingsStore> store = world.openStore();
+    if (!store->readFailure().isEmpty()) {
+        world.err << store->readFailure() << '\n';
+        return 1;
+    }
+    // A count that hides games keeps the store aside before the first write, as in the window.
+    store->setReadCheck(gameCountReadable);
     const GameTable collection = readGames(*store);
     const ShelfPlan plan = planShelf(collection, FolderScan().scan({QDir(folder).absolutePath()}));
     if (plan.toAdd.isEmpty() && plan.known.isEmpty() && plan.noRoom.isEmpty())

@@ -9,10 +9,35 @@
 
 using namespace StoreLayout;
 
+namespace {
+
+// The highest n of the sections GameKey(n) the store holds; 0 when it holds none.
+int highestGameSection(const SettingsStore& store) {
+    static const QRegularExpression gameSection(QStringLiteral("^Game(\\d{4})$"));
+    int highest = 0;
+    for (const QString& section : store.sections())
+        if (const QRegularExpressionMatch match = gameSection.match(section); match.hasMatch())
+            highest = std::max(highest, match.capturedView(1).toInt());
+    return highest;
+}
+
+// "Count" as Kavrel writes it: digits alone, for no more games than the layout holds.
+std::optional<int> plainCount(const SettingsStore& store) {
+    static const QRegularExpression digits(QStringLiteral("^\\d{1,4}$"));
+    const QString text = store.GetSetting(GamesSection, Count, {}).trimmed();
+    if (!digits.match(text).hasMatch())
+        return std::nullopt;
+    return text.toInt();
+}
+
+} // namespace
+
 int readGameCount(const SettingsStore& store) {
-    const int count =
-        toInteger(store.GetSetting(GamesSection, Count, QStringLiteral("0"))).value_or(0);
-    return std::clamp(count, 0, GameTable::MaxGames);
+    // A count that is missing or no plain number cannot be believed; the game sections can, and
+    // so none of them is hidden, nor later written over by an added game.
+    if (const std::optional<int> count = plainCount(store))
+        return *count;
+    return highestGameSection(store);
 }
 
 GameTable readGames(const SettingsStore& store) {
@@ -75,6 +100,9 @@ void writeGameTable(SettingsStore& store, const GameTable& table, const GameTabl
 }
 
 bool gameCountReadable(const SettingsStore& store) {
-    static const QRegularExpression gameSection(QStringLiteral("^Game\\d{4}$"));
-    return store.sections().filter(gameSection).isEmpty() || store.readHolds(GamesSection, Count);
+    const int sections = highestGameSection(store);
+    if (!store.readHolds(GamesSection, Count))
+        return sections == 0;
+    const std::optional<int> count = plainCount(store);
+    return count && *count <= sections;
 }

@@ -4,8 +4,9 @@
 
 class SettingsStore;
 
-// The number of games the store holds: "Games"/"Count", read as 0 when it is negative or no
-// number, and at most as many games as the layout can hold.
+// The number of games the store holds: "Games"/"Count" when it is a plain number up to the 9999
+// games the layout holds; otherwise (missing, negative, too large or no number) the highest n of
+// the sections GameKey(n) in the store.
 int readGameCount(const SettingsStore& store);
 
 // Reads games 1 to readGameCount() in stored order, writing nothing. Missing keys read as empty
@@ -20,6 +21,6 @@ GameTable readGameTable(SettingsStore& store);
 // at thousands of games would otherwise hand the store tens of thousands of unchanged values.
 void writeGameTable(SettingsStore& store, const GameTable& table, const GameTable& stored);
 
-// False when the store holds game sections but its reader saw no "Games"/"Count": the file was
-// not read the way it stands.
+// False when "Games"/"Count" is not a plain number from 0 to the highest game section the store
+// holds (or is missing while it holds game sections): the file was not read the way it stands.
 bool gameCountReadable(const SettingsStore& store);

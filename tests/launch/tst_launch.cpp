@@ -276,17 +276,21 @@ private Q_SLOTS:
         QVERIFY(second->waitForFinished(30000) && list->waitForFinished(30000));
         QCOMPARE(std::tuple(second->exitCode(), list->exitCode(), list->readAll(), first->state()),
                  std::tuple(0, 0, "Bravo\nAlpha\n"_ba, QProcess::Running));
-        // A killed Kavrel leaves its lock and perhaps half-written stores; the next start takes
-        // the store over and removes the store's own leftovers only.
+        // A killed Kavrel leaves its lock and perhaps a half-written store; the next start takes
+        // the store over and removes its own leftovers only: never a user's copies, whatever
+        // their names.
         first->kill();
         QVERIFY(first->waitForFinished(30000));
-        const QString kept =
-            u"Kavrel.conf.lock Kavrel.conf.unreadable-20261206-1410 Other.conf.AbcDef"_s;
-        for (const QString& name : (kept + u" Kavrel.conf.AbcDef"_s).split(u' '))
+        const QString kept = u"Kavrel.conf.AbcDef Kavrel.conf.BACKUP Kavrel.conf.backup "
+                             u"Kavrel.conf.kavrel-partial-1 Kavrel.conf.lock "
+                             u"Kavrel.conf.unreadable-20261206-1410 Other.conf.AbcDef"_s;
+        for (const QString& name :
+             (kept + u" Kavrel.conf.kavrel-partial-0123456789abcdef"_s).split(u' '))
             shelf.writeFile(u"config/Kavrel/"_s + name, "[Games]\n");
         kavrel({}, "offscreen");
-        QTRY_COMPARE_WITH_TIMEOUT(QDir(shelf.path(u"config/Kavrel"_s)).entryList(QDir::Files),
-                                  (u"Kavrel.conf Kavrel.conf.instance-lock "_s + kept).split(u' '),
+        QStringList left = (u"Kavrel.conf Kavrel.conf.instance-lock "_s + kept).split(u' ');
+        left.sort();
+        QTRY_COMPARE_WITH_TIMEOUT(QDir(shelf.path(u"config/Kavrel"_s)).entryList(QDir::Files), left,
                                   30000);
     }
 

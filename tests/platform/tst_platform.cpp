@@ -1,7 +1,7 @@
-// The platform under the window: the settings store (what reaches the disk when, and how stored
-// texts convert), what the window makes of the user's files (a picture, a description, or
-// neither), and the shared file picker (what it hands the dialog, what it keeps, and the dialog's
-// rules for filters and default extensions).
+// The platform under the window: the settings store (what reaches the disk when), what the
+// window makes of the user's files (a picture, a description, or neither), and the shared file
+// picker (what it hands the dialog, what it keeps, and the dialog's rules for filters and default
+// extensions).
 #include "KavrelFixture.h"
 #include "platform/FileDialogRules.h"
 #include "platform/FilePicker.h"
@@ -62,17 +62,6 @@ private Q_SLOTS:
             store->DeleteSetting(Section, u"GBmp"_s);
         }
         QCOMPARE(fileVersion(file), second);
-    }
-
-    void storedTextsConvertAsTheyAlwaysHave() {
-        const auto store = SettingsStore::openIniFile(files.path(u"counts.conf"_s));
-        // Counts are 16-bit numbers, at most the 9999 games the sections can name.
-        const std::pair<const char*, int> counts[] = {{" 2 ", 2}, {"many", 0},  {"2.5", 0},
-                                                      {"-3", 0},  {"32768", 0}, {"12000", 9999}};
-        for (const auto& [stored, count] : counts) {
-            store->SaveSetting(u"Games"_s, u"Count"_s, QString::fromLatin1(stored));
-            QCOMPARE(readGameCount(*store), count);
-        }
     }
 
     void picturesAndTexts_data() {

@@ -571,7 +571,7 @@ private Q_SLOTS:
         seedCollection(kavrel);
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(kavrel.path(u"config"_s)));
         SingleInstance window(kavrel.storePath());
-        QVERIFY(!windowOpen || window.claim());
+        QVERIFY(!windowOpen || window.claim() == SingleInstance::Claim::Holding);
         for (QString& argument : arguments)
             if (argument.startsWith(u"shelf/"_s))
                 argument = files.path(argument);

@@ -6,6 +6,7 @@
 #include "store/TitleSort.h"
 
 #include <QRandomGenerator>
+#include <QSettings>
 #include <QStringEncoder>
 #include <numeric>
 
@@ -60,7 +61,10 @@ private Q_SLOTS:
         kavrel.seed(u"Game0001"_s, u"GType"_s, u"0"_s);
         kavrel.seed(u"Game0002"_s, u"GType"_s, u"true"_s);
         kavrel.seed(u"Options"_s, u"GExit"_s, u"0"_s);
+        // A count above the sections stored is read, and the file kept aside with a notice.
+        kavrel.dialogs.acknowledge();
         QCOMPARE(kavrel.start().games().count(), 3);
+        VERIFY_DIALOGS(kavrel.dialogs);
         QVERIFY(!kavrel.find<QCheckBox>(u"ExitCheck"_s)->isChecked() &&
                 !kavrel.action(u"mnuExitOption"_s)->isChecked());
         const auto stored = [&](const QString& section, const QString& key) {
@@ -79,7 +83,11 @@ private Q_SLOTS:
         QTest::newRow("subsections") << games + "[Options/A]\nX=1\n[Options\\B]\nY=1\n" << false;
         QTest::newRow("a bracket in a title")
             << "[Game0001]\nGTitle=A]\nGType=True\n[Games]\nCount=1\n"_ba << false;
-        QTest::newRow("an unbalanced quote") << "[Game0000]\nGTitle=12\" edition\n" + games << true;
+        QTest::newRow("a quote within a title")
+            << "[Game0000]\nGTitle=12\" edition\n" + games << false;
+        QTest::newRow("a quote that never closes")
+            << "[Game0000]\nGTitle=\"12 edition\n" + games << true;
+        QTest::newRow("a section twice") << games + "[Game0001]\nGPath=/a\n" << true;
         QTest::newRow("no count") << QByteArray("[Game0001]\nGTitle=One\n") << true;
         QTest::newRow("a key that cannot be read") << games + "[Notes]\n\\=1\n" << true;
         QTest::newRow("not UTF-8") << games + "; caf\xE9\n" << true;
@@ -107,6 +115,57 @@ private Q_SLOTS:
         const QString copy = folder.filePath(copies.front());
         QVERIFY(fileBytes(copy) == content &&
                 kavrel.dialogs.last().prompt.contains(QDir::toNativeSeparators(copy)));
+    }
+
+    void anUnreadableGameCountHidesNoGames_data() {
+        QTest::addColumn<QString>("count"); // "absent": no count at all
+        QTest::addColumn<int>("shown");
+        QTest::addColumn<QString>("stored"); // the titles of sections 1 to 6 after an add
+        QTest::addColumn<bool>("misread");
+        // Games 1, 2, 3 and 5 are stored; game 4 reads as a game with nothing stored.
+        const QString all = u",Alpha,Bravo,Charlie,Echo,Zulu"_s;
+        for (const char* count : {"40000", "-5", "lots", "5 games", "1e3", "", "absent"})
+            QTest::newRow(count) << QString::fromLatin1(count) << 5 << all << true;
+        // Numbers Kavrel writes: the games above the count were removed; a count above the
+        // sections gives games with nothing stored, as ever, and keeps the file aside.
+        QTest::newRow("5") << u"5"_s << 5 << all << false;
+        QTest::newRow("3") << u"3"_s << 3 << u"Alpha,Bravo,Charlie,Zulu,Echo,"_s << false;
+        QTest::newRow("0") << u"0"_s << 0 << u"Zulu,Bravo,Charlie,,Echo,"_s << false;
+        QTest::newRow("7") << u"7"_s << 7 << u",,,Alpha,Bravo,Charlie"_s << true;
+    }
+
+    void anUnreadableGameCountHidesNoGames() {
+        QFETCH(QString, count);
+        QFETCH(int, shown);
+        QFETCH(QString, stored);
+        QFETCH(bool, misread);
+        KavrelFixture kavrel;
+        QList<GameEntry> games;
+        for (const QString& title : u"Alpha Bravo Charlie Delta Echo"_s.split(u' '))
+            games.append({.GPath = u"/games/"_s + title, .GTitle = title});
+        kavrel.seedGames(games);
+        QSettings file(kavrel.storePath(), QSettings::IniFormat);
+        file.remove(u"Game0004"_s);
+        count == u"absent"_s ? file.remove(u"Games/Count"_s)
+                             : file.setValue(u"Games/Count"_s, count);
+        file.sync();
+        const QByteArray before = kavrel.storeFileBytes();
+        if (misread)
+            kavrel.dialogs.acknowledge();
+        Hoofdscherm& window = kavrel.start();
+        QCOMPARE(window.windowTitle(), u"Kavrel (Game %1 of %2)"_s.arg(shown ? 1 : 0).arg(shown));
+        addGame(kavrel, kavrel.writeFile(u"ZULU.EXE"_s, "MZ"), {u"Zulu"_s});
+        VERIFY_DIALOGS(kavrel.dialogs);
+        QStringList titles;
+        for (int n = 1; n <= 6; ++n)
+            titles.append(kavrel.storedGame(n).GTitle);
+        QCOMPARE(std::pair(kavrel.onDisk(u"Games"_s, u"Count"_s), titles.join(u',')),
+                 std::pair(std::optional(QString::number(shown + 1)), stored));
+        const QStringList copies =
+            QDir(kavrel.path(u"config/Kavrel"_s)).entryList({u"Kavrel.conf.unreadable-*"_s});
+        QCOMPARE(copies.size(), misread ? 1 : 0);
+        if (misread)
+            QCOMPARE(fileBytes(kavrel.path(u"config/Kavrel/"_s + copies.front())), before);
     }
 
     void aStoreThatRefusesWritesIsReportedOnceWithItsCause_data() {

@@ -18,7 +18,7 @@ kavrel_install_missing() {
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
 }
 
-KAVREL_BUILD_PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins fonts-dejavu-core"
+KAVREL_BUILD_PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins fonts-dejavu-core libarchive-dev"
 # DOS games play in DOSBox; Qt's translations put Qt's own dialog texts in the user's language.
 KAVREL_PLAY_PACKAGES="dosbox qt6-translations-l10n"
 # The launch tests play a tiny DOS program in the real emulator; the package check builds the

@@ -1,6 +1,7 @@
 #include "platform/QtDialogs.h"
 
 #include "platform/FileDialogRules.h"
+#include "window/RestoreDialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -48,8 +49,9 @@ QString QtDialogs::InputBox(const QString& prompt, const QString& title,
 }
 
 void QtDialogs::MsgBox(const QString& prompt, MsgBoxStyle style, const QString& title) {
-    const QMessageBox::Icon icon =
-        style == MsgBoxStyle::Critical ? QMessageBox::Critical : QMessageBox::Warning;
+    const QMessageBox::Icon icon = style == MsgBoxStyle::Critical      ? QMessageBox::Critical
+                                   : style == MsgBoxStyle::Information ? QMessageBox::Information
+                                                                       : QMessageBox::Warning;
     QMessageBox box(icon, title, prompt, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
@@ -57,4 +59,22 @@ void QtDialogs::MsgBox(const QString& prompt, MsgBoxStyle style, const QString& 
 QString QtDialogs::BrowseForFolder() {
     return QDir::toNativeSeparators(
         QFileDialog::getExistingDirectory(QApplication::activeWindow()));
+}
+
+QString QtDialogs::chooseFolder(const QString& caption, const QString& startFolder) {
+    return QDir::toNativeSeparators(
+        QFileDialog::getExistingDirectory(QApplication::activeWindow(), caption, startFolder));
+}
+
+QString QtDialogs::saveFile(const QString& caption, const QString& suggested,
+                            const QString& filter) {
+    return QDir::toNativeSeparators(
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggested, filter));
+}
+
+std::optional<int> QtDialogs::chooseBackup(const QList<BackupChoice>& backups) {
+    RestoreDialog dialog(backups, QApplication::activeWindow());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.chosen();
 }

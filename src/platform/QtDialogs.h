@@ -10,4 +10,8 @@ public:
                      const QString& defaultText) override;
     void MsgBox(const QString& prompt, MsgBoxStyle style, const QString& title) override;
     QString BrowseForFolder() override;
+    QString chooseFolder(const QString& caption, const QString& startFolder) override;
+    QString saveFile(const QString& caption, const QString& suggested,
+                     const QString& filter) override;
+    std::optional<int> chooseBackup(const QList<BackupChoice>& backups) override;
 };

@@ -130,6 +130,8 @@ bool SettingsStore::readHolds(const QString& section, const QString& key) const 
 void SettingsStore::commit() {
     if (pending.isEmpty() || !keepMisreadFile())
         return;
+    if (beforeChange)
+        beforeChange();
     // A fresh QSettings per commit: its status tells about this commit alone, while the cache
     // behind it is shared with the reader.
     const std::unique_ptr<QSettings> writer = makeSettings();

@@ -1,5 +1,6 @@
 #include "window/Hoofdscherm.h"
 
+#include "backup/Backups.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
 #include "window/DescriptionBox.h"
@@ -23,6 +24,9 @@ Hoofdscherm::Hoofdscherm(PlatformServices services)
     createMenus();
     setFixedSize(sizeHint());
     connectHandlers();
+    // An earlier version of the store is kept before the first change of each day.
+    backups = std::make_unique<Backups>(platform.store.location());
+    platform.store.setBeforeChange([this] { backups->makeDailyIfDue(); });
     platform.store.setFailureReporter(
         [this](const QString& reason) { reportStoreFailure(reason); });
     platform.store.setNoticeReporter([this](const QString& notice) {
@@ -37,6 +41,7 @@ Hoofdscherm::~Hoofdscherm() {
     qApp->removeEventFilter(this);
     platform.store.setFailureReporter({});
     platform.store.setNoticeReporter({});
+    platform.store.setBeforeChange({});
 }
 
 void Hoofdscherm::connectHandlers() {
@@ -73,6 +78,10 @@ void Hoofdscherm::connectHandlers() {
         {mnuLocateDOSBox, &Hoofdscherm::mnuLocateDOSBox_Click},
         {mnuExitOption, &Hoofdscherm::mnuExitOption_Click},
         {MnuHelp, &Hoofdscherm::MnuHelp_Click},
+        {mnuRestoreCollection, &Hoofdscherm::mnuRestoreCollection_Click},
+        {mnuMoveGamesFolder, &Hoofdscherm::mnuMoveGamesFolder_Click},
+        {mnuExportCollection, &Hoofdscherm::mnuExportCollection_Click},
+        {mnuImportCollection, &Hoofdscherm::mnuImportCollection_Click},
     };
     for (const auto& [action, handler] : menuHandlers)
         connect(action, &QAction::triggered, this, handler);

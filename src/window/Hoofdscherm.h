@@ -6,8 +6,10 @@
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
 #include <optional>
 
+class Backups;
 class DescriptionBox;
 class GameList;
 class PictureBox;
@@ -79,6 +81,12 @@ public:
     void MnuHelp_Click();
     void Form_QueryUnload();
     void MnuBestandAfsluiten_Click();
+
+    // --- Backups, moving the games folder, export and import (collection/CollectionMenu.cpp)
+    void mnuRestoreCollection_Click();
+    void mnuMoveGamesFolder_Click();
+    void mnuExportCollection_Click();
+    void mnuImportCollection_Click();
 
     // --- What tests and the next start read back
     const GameTable& games() const { return Games; }
@@ -161,6 +169,15 @@ private:
     std::optional<int> lastStored;
     bool runEnding = false;
 
+    // Collection helpers (collection/CollectionMenu.cpp)
+    // A backup before a command that replaces games; false, after saying why, when none can be
+    // made.
+    bool BackupFirst();
+    // Shows the collection as the store now holds it, the window staying where it is: the game
+    // given, or the one "Last" names.
+    void ShowStoredCollection(std::optional<int> select);
+    std::unique_ptr<Backups> backups;
+
     // Controls, each also found by its name as objectName
 
     PictureBox* Picture1 = nullptr;
@@ -186,6 +203,10 @@ private:
     QAction* mnu_remove_screenshot = nullptr;
     QAction* mnu_remove_description = nullptr;
     QAction* mnuKavrelFolder = nullptr;
+    QAction* mnuRestoreCollection = nullptr;
+    QAction* mnuMoveGamesFolder = nullptr;
+    QAction* mnuExportCollection = nullptr;
+    QAction* mnuImportCollection = nullptr;
     QAction* MnuBestandAfsluiten = nullptr;
     QMenu* mnuDOSBox = nullptr;
     QAction* mnuLocateDOSBox = nullptr;

@@ -159,6 +159,13 @@ void Hoofdscherm::createMenus() {
     named(mnuGame->addSeparator(), "dummie03");
     mnuKavrelFolder =
         item(mnuGame, "mnuKavrelFolder", QStringLiteral("&Locate DOS Games Main Folder..."));
+    mnuRestoreCollection =
+        item(mnuGame, "mnuRestoreCollection", QStringLiteral("Restore &collection..."));
+    mnuMoveGamesFolder = item(mnuGame, "mnuMoveGamesFolder", QStringLiteral("&Move games folder..."));
+    mnuExportCollection =
+        item(mnuGame, "mnuExportCollection", QStringLiteral("&Export collection..."));
+    mnuImportCollection =
+        item(mnuGame, "mnuImportCollection", QStringLiteral("&Import collection..."));
     named(mnuGame->addSeparator(), "dummie04");
     MnuBestandAfsluiten = item(mnuGame, "MnuBestandAfsluiten", QStringLiteral("E&xit"));
 

@@ -11,7 +11,7 @@
 // another kind than scripted, is a problem (and is cancelled); so is an answer left unused.
 class ScriptedDialogs : public Dialogs {
 public:
-    enum class Kind { OpenFile, InputBox, MsgBox, Folder };
+    enum class Kind { OpenFile, InputBox, MsgBox, Folder, ChooseFolder, SaveFile, ChooseBackup };
 
     // What one dialog was shown with.
     struct Shown {
@@ -37,6 +37,20 @@ public:
     void acknowledge(WhileOpen whileOpen = {}) { add(Kind::MsgBox, {}, std::move(whileOpen)); }
     // The empty text stands for Cancel.
     void chooseFolder(const QString& folder) { add(Kind::Folder, folder, {}); }
+    // A folder picker with a caption; the empty text stands for Cancel.
+    void pickFolder(const QString& folder, WhileOpen whileOpen = {}) {
+        add(Kind::ChooseFolder, folder, std::move(whileOpen));
+    }
+    // The save-file picker; the empty text stands for Cancel.
+    void saveAs(const QString& path) { add(Kind::SaveFile, path, {}); }
+    // The row of the restore list, newest first; nothing stands for Cancel. Choosing a row that
+    // cannot be chosen is a problem.
+    void chooseBackup(std::optional<int> row, WhileOpen whileOpen = {}) {
+        add(Kind::ChooseBackup, row ? std::optional(QString::number(*row)) : std::nullopt,
+            std::move(whileOpen));
+    }
+    // The rows the last restore list showed.
+    QList<BackupChoice> backupsShown;
 
     // When set, each dialog takes the activation from Kavrel's window while it is open, as a
     // desktop's modal dialog does; the window is active again only once events run after it.
@@ -52,6 +66,10 @@ public:
                      const QString& defaultText) override;
     void MsgBox(const QString& prompt, MsgBoxStyle style, const QString& title) override;
     QString BrowseForFolder() override;
+    QString chooseFolder(const QString& caption, const QString& startFolder) override;
+    QString saveFile(const QString& caption, const QString& suggested,
+                     const QString& filter) override;
+    std::optional<int> chooseBackup(const QList<BackupChoice>& backups) override;
 
 private:
     struct Answer {

@@ -8,8 +8,10 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QSet>
 #include <QSettings>
 #include <QStringDecoder>
+#include <QStringTokenizer>
 #include <algorithm>
 
 #ifdef Q_OS_UNIX
@@ -59,8 +61,9 @@ std::optional<QByteArray> storeBytes(const QString& store) {
 }
 
 // The number of games a backup holds, read from its lines without a settings reader, so that a
-// list of twenty copies of a large collection opens at once. Nothing when it is no text, or when
-// the section of its last game is missing (a copy cut short).
+// list of twenty copies of a large collection opens at once. Nothing when it is no settings text
+// (no text, or a line that is neither a section, a value nor a comment), or when the section of
+// its last game is missing (a copy cut short).
 std::optional<int> gamesIn(const QString& file) {
     QFile backup(file);
     if (!backup.open(QIODevice::ReadOnly))
@@ -70,15 +73,26 @@ std::optional<int> gamesIn(const QString& file) {
     const QString text = utf8.decode(bytes);
     if (utf8.hasError() || bytes.contains('\0'))
         return std::nullopt;
-    static const QRegularExpression countLine(
-        QStringLiteral("^\\[Games\\][^\\[]*?^Count=([^\\r\\n]*)"),
-        QRegularExpression::MultilineOption | QRegularExpression::DotMatchesEverythingOption);
-    const QRegularExpressionMatch count = countLine.match(text);
+    QString section;
+    QSet<QString> sections;
     StoreValues values;
-    if (count.hasMatch())
-        values.insert(QStringLiteral("Games/Count"), count.captured(1).trimmed());
+    for (QStringView line : QStringTokenizer(text, u'\n')) {
+        line = line.trimmed();
+        if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#'))
+            continue;
+        if (line.startsWith(u'[') && line.endsWith(u']')) {
+            section = line.mid(1, line.size() - 2).toString();
+            sections.insert(section);
+            continue;
+        }
+        const qsizetype equals = line.indexOf(u'=');
+        if (equals <= 0)
+            return std::nullopt;
+        if (section == u"Games" && line.left(equals).trimmed() == u"Count")
+            values.insert(QStringLiteral("Games/Count"), line.mid(equals + 1).trimmed().toString());
+    }
     const int games = gameCountOf(values);
-    if (games > 0 && !text.contains(QStringLiteral("\n[") + GameKey(games) + u']'))
+    if (games > 0 && !sections.contains(GameKey(games)))
         return std::nullopt;
     return games;
 }

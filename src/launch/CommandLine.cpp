@@ -81,13 +81,15 @@ std::optional<int> runCommandLine(const QStringList& arguments, const CommandLin
         return 1;
     }
     // --import takes a games folder after its file, --move-games the new folder after the old.
-    const qsizetype folderArguments = parser.isSet(importOption) || parser.isSet(moveOption) ? 1 : 0;
+    const qsizetype folderArguments =
+        parser.isSet(importOption) || parser.isSet(moveOption) ? 1 : 0;
     if (parser.isSet(moveOption) && parser.positionalArguments().isEmpty()) {
         world.err << QStringLiteral("--move-games needs the old and the new folder.") << '\n';
         return 1;
     }
     if (parser.positionalArguments().size() > folderArguments) {
-        world.err << QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().value(folderArguments))
+        world.err << QStringLiteral("Unexpected argument: %1")
+                         .arg(parser.positionalArguments().value(folderArguments))
                   << '\n';
         return 1;
     }

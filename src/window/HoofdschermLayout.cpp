@@ -161,7 +161,8 @@ void Hoofdscherm::createMenus() {
         item(mnuGame, "mnuKavrelFolder", QStringLiteral("&Locate DOS Games Main Folder..."));
     mnuRestoreCollection =
         item(mnuGame, "mnuRestoreCollection", QStringLiteral("Restore &collection..."));
-    mnuMoveGamesFolder = item(mnuGame, "mnuMoveGamesFolder", QStringLiteral("&Move games folder..."));
+    mnuMoveGamesFolder =
+        item(mnuGame, "mnuMoveGamesFolder", QStringLiteral("&Move games folder..."));
     mnuExportCollection =
         item(mnuGame, "mnuExportCollection", QStringLiteral("&Export collection..."));
     mnuImportCollection =

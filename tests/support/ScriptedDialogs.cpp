@@ -6,8 +6,8 @@
 using namespace Qt::StringLiterals;
 
 static QString kindName(ScriptedDialogs::Kind kind) {
-    return QStringList{u"open-file dialog"_s, u"input box"_s,       u"message box"_s,
-                       u"folder picker"_s,    u"folder chooser"_s,  u"save-file dialog"_s,
+    return QStringList{u"open-file dialog"_s, u"input box"_s,      u"message box"_s,
+                       u"folder picker"_s,    u"folder chooser"_s, u"save-file dialog"_s,
                        u"restore list"_s}[int(kind)];
 }
 

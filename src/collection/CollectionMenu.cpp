@@ -73,12 +73,14 @@ void Hoofdscherm::mnuRestoreCollection_Click() {
 }
 
 void Hoofdscherm::mnuMoveGamesFolder_Click() {
-    const QString from = platform.dialogs.chooseFolder(
-        QStringLiteral("Move games folder: where the games were"), suggestedOldFolder(Games));
+    // The old folder is typed, not picked: after a move to a new disk it is often gone.
+    const QString from = platform.dialogs.InputBox(
+        QStringLiteral("The folder the games were in (it need not be there any more):"),
+        QStringLiteral("Move games folder"), QDir::toNativeSeparators(suggestedOldFolder(Games)));
     if (from.isEmpty())
         return FocusPicture();
     const QString to = platform.dialogs.chooseFolder(
-        QStringLiteral("Move games folder: where the games are now"), from);
+        QStringLiteral("Move games folder: where the games are now"), DosGamesFolder);
     if (to.isEmpty())
         return FocusPicture();
     if (const std::optional<QString> refusal = moveRefusal(from, to)) {

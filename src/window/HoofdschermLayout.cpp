@@ -160,7 +160,7 @@ void Hoofdscherm::createMenus() {
     mnuKavrelFolder =
         item(mnuGame, "mnuKavrelFolder", QStringLiteral("&Locate DOS Games Main Folder..."));
     mnuRestoreCollection =
-        item(mnuGame, "mnuRestoreCollection", QStringLiteral("Restore &collection..."));
+        item(mnuGame, "mnuRestoreCollection", QStringLiteral("Res&tore collection..."));
     mnuMoveGamesFolder =
         item(mnuGame, "mnuMoveGamesFolder", QStringLiteral("&Move games folder..."));
     mnuExportCollection =

@@ -28,6 +28,7 @@ RestoreDialog::RestoreDialog(const QList<BackupChoice>& backups, QWidget* parent
             row->setFlags(row->flags() & ~(Qt::ItemIsEnabled | Qt::ItemIsSelectable));
     }
     list->setMinimumWidth(list->sizeHintForColumn(0) + 40);
+    resize(440, 320);
     layout->addWidget(list);
 
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

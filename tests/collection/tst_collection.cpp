@@ -250,11 +250,11 @@ private Q_SLOTS:
         Hoofdscherm& window = kavrel.start();
         const QByteArray before = kavrel.storeFileBytes();
 
-        kavrel.dialogs.pickFolder({});
+        kavrel.dialogs.type({});
         kavrel.action(u"mnuMoveGamesFolder"_s)->trigger();
         QCOMPARE(kavrel.storeFileBytes(), before);
 
-        kavrel.dialogs.pickFolder(old, storeUnchanged(kavrel));
+        kavrel.dialogs.type(old, storeUnchanged(kavrel));
         kavrel.dialogs.pickFolder(moved, storeUnchanged(kavrel));
         kavrel.dialogs.acknowledge();
         kavrel.action(u"mnuMoveGamesFolder"_s)->trigger();

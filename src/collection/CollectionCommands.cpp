@@ -97,7 +97,9 @@ int moveGamesCommand(const QString& oldFolder, const QString& newFolder,
     if (const std::optional<QString> refusal = moveRefusal(from, to))
         return fail(world, *refusal);
     return changeCollection(world, [&](SettingsStore& store, auto backUp) {
-        if (const std::optional<QString> failure = backUp())
+        // Nothing to move needs no backup.
+        if (const std::optional<QString> failure =
+                anyGameUnder(readGames(store), from) ? backUp() : std::nullopt)
             return fail(world, *failure);
         const GamesFolderMove move = moveGamesFolder(store, from, to);
         world.out << describeMove(move, from, to) << '\n';

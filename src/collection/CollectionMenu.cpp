@@ -87,10 +87,7 @@ void Hoofdscherm::mnuMoveGamesFolder_Click() {
         platform.dialogs.MsgBox(*refusal, MsgBoxStyle::Exclamation, Kavrel);
         return FocusPicture();
     }
-    const bool anyUnder = std::any_of(Games.begin(), Games.end(), [&](const GameEntry& game) {
-        return liesUnder(game.GPath, from) || liesUnder(game.GBmp, from) ||
-               liesUnder(game.GText, from);
-    });
+    const bool anyUnder = anyGameUnder(Games, from);
     GamesFolderMove move;
     if (anyUnder && BackupFirst()) {
         SettingsStore::Batch batch(platform.store);

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <algorithm>
 
 using namespace StoreLayout;
 
@@ -58,6 +59,13 @@ QString rebased(const QString& path, const QString& oldFolder, const QString& ne
     else if (!rest.isEmpty() && !isSeparator(to.back()) && !isSeparator(rest.front()))
         rest.prepend(QDir::separator());
     return to + rest;
+}
+
+bool anyGameUnder(const GameTable& games, const QString& folder) {
+    return std::any_of(games.begin(), games.end(), [&](const GameEntry& game) {
+        return liesUnder(game.GPath, folder) || liesUnder(game.GBmp, folder) ||
+               liesUnder(game.GText, folder);
+    });
 }
 
 QString suggestedOldFolder(const GameTable& games) {

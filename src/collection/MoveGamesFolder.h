@@ -24,6 +24,9 @@ bool liesUnder(const QString& path, const QString& folder);
 // The path with the folder it lies under replaced by another, in the path's own separators.
 QString rebased(const QString& path, const QString& oldFolder, const QString& newFolder);
 
+// Whether a program, screenshot or description of a game lies under the folder.
+bool anyGameUnder(const GameTable& games, const QString& folder);
+
 // Rewrites the store; what it moved. Writes nothing when no game lies under the old folder.
 GamesFolderMove moveGamesFolder(SettingsStore& store, const QString& oldFolder,
                                 const QString& newFolder);

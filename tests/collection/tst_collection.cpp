@@ -346,6 +346,76 @@ private Q_SLOTS:
         QCOMPARE(here.storedGame(2).GText, games[1].GText);
     }
 
+    // The games folder: the one given, else the collection's present one, else the one the zip
+    // was made with. DOSBox stays where this computer has it, once located here.
+    void importFindsTheGamesFolderAndKeepsDosBox_data() {
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QString>("present");
+        QTest::addColumn<QString>("presentDosBox");
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("dosBox");
+        QTest::newRow("given") << u"/given"_s << u"/here"_s << u""_s << u"/given"_s
+                               << u"/z/dosbox"_s;
+        QTest::newRow("present") << u""_s << u"/here"_s << u"/bin/dosbox"_s << u"/here"_s
+                                 << u"/bin/dosbox"_s;
+        QTest::newRow("recorded") << u""_s << u""_s << u""_s << u"/made"_s << u"/z/dosbox"_s;
+    }
+    void importFindsTheGamesFolderAndKeepsDosBox() {
+        QFETCH(QString, given);
+        QFETCH(QString, present);
+        QFETCH(QString, presentDosBox);
+        QFETCH(QString, folder);
+        QFETCH(QString, dosBox);
+        KavrelFixture kavrel;
+        useFoldersOf(kavrel);
+        const QString zip =
+            writeZip(kavrel.path(u"in.zip"_s),
+                     {{u"Kavrel.conf"_s, "[Export]\nFormat=Kavrel collection 1\nGamesFolder=/made\n"
+                                         "[Location]\nDosBox=/z/dosbox\n[Games]\nCount=1\n"
+                                         "[Game0001]\nGPath=KEEN/KEEN.EXE\nGTitle=Keen\n"}});
+        kavrel.seed(u"Location"_s, u"DosGames"_s, present);
+        kavrel.seed(u"Location"_s, u"DosBox"_s, presentDosBox);
+        const Run run = kavrelCommand(given.isEmpty() ? QStringList{u"--import"_s, zip}
+                                                      : QStringList{u"--import"_s, zip, given});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(kavrel.onDisk(u"Location"_s, u"DosGames"_s), folder);
+        QCOMPARE(kavrel.onDisk(u"Location"_s, u"DosBox"_s), dosBox);
+        QCOMPARE(kavrel.storedGame(1), game(folder + u"/KEEN/KEEN.EXE"_s, u"Keen"_s));
+        QVERIFY(!kavrel.onDisk(u"Export"_s, u"Format"_s));
+    }
+
+    void commandLineMistakesChangeNothing_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("move without a new folder")
+            << QStringList{u"--move-games"_s, u"/g"_s}
+            << u"--move-games needs the old and the new folder.\n"_s;
+        QTest::newRow("move to the same folder")
+            << QStringList{u"--move-games"_s, u"/g/"_s, u"/g"_s}
+            << u"The old and the new folder are the same.\n"_s;
+        QTest::newRow("import with two folders")
+            << QStringList{u"--import"_s, u"a.zip"_s, u"/g"_s, u"/h"_s}
+            << u"Unexpected argument: /h"_s;
+        QTest::newRow("export with a folder")
+            << QStringList{u"--export"_s, u"a.zip"_s, u"/g"_s} << u"Unexpected argument: /g"_s;
+        QTest::newRow("no game under the old folder")
+            << QStringList{u"--move-games"_s, u"/nowhere"_s, u"/h"_s}
+            << u"No game lies under /nowhere; nothing was changed.\n"_s;
+    }
+    void commandLineMistakesChangeNothing() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, error);
+        KavrelFixture kavrel;
+        useFoldersOf(kavrel);
+        kavrel.seedGames({game(u"/g/A.EXE"_s, u"A"_s)});
+        const QByteArray before = kavrel.storeFileBytes();
+        const Run run = kavrelCommand(arguments);
+        QCOMPARE(run.status, 1);
+        QVERIFY2((run.err + run.out).startsWith(error), qPrintable(run.err + run.out));
+        QCOMPARE(kavrel.storeFileBytes(), before);
+        QVERIFY(!QFileInfo::exists(kavrel.path(u"a.zip"_s)) && backupsOf(kavrel).isEmpty());
+    }
+
     void badZipsAreRefusedAndChangeNothing_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");

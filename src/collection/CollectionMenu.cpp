@@ -40,6 +40,8 @@ bool Hoofdscherm::BackupFirst() {
 
 void Hoofdscherm::ShowStoredCollection(std::optional<int> select) {
     const QPoint at = pos();
+    // "Last" is now the replaced collection's: the exit stores the selection again.
+    lastStored.reset();
     Form_Load();
     move(at);
     if (select && *select >= 0 && *select < GameCount()) {

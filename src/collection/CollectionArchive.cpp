@@ -4,6 +4,7 @@
 #include "platform/SettingsStore.h"
 #include "store/StoreLayout.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <QSaveFile>
 #include <archive.h>
 #include <archive_entry.h>
+#include <functional>
 #include <memory>
 
 using namespace StoreLayout;
@@ -26,7 +28,7 @@ const QString GamesFolderKey = QStringLiteral("Export/GamesFolder");
 const QString ScreenshotFolder = QStringLiteral("screenshots/");
 const QString DescriptionFolder = QStringLiteral("descriptions/");
 // More than any shelf of screenshots and texts: a zip that unpacks to more is refused.
-constexpr qint64 MostUnpacked = qint64(1) << 30;
+constexpr qint64 MostUnpacked = qint64(4) << 30;
 
 QString key(const QString& section, const QString& name) {
     return section + u'/' + name;
@@ -88,6 +90,11 @@ la_ssize_t writeToFile(archive*, void* file, const void* buffer, size_t length) 
                                                 static_cast<qint64>(length));
 }
 
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 bool addEntry(archive* zip, const QString& name, const QByteArray& bytes) {
     const std::unique_ptr<archive_entry, EntryFree> entry(archive_entry_new());
     archive_entry_set_pathname_utf8(entry.get(), name.toUtf8().constData());
@@ -125,7 +132,7 @@ std::optional<QString> exportCollection(const SettingsStore& store, const QStrin
                    ? relativeTo(gamesFolder, path)
                    : path;
     };
-    QMap<QString, QByteArray> files;
+    QMap<QString, QString> files;    // entry to the file it holds, read one at a time when written
     QHash<QString, QString> entryOf; // a file shared by several games travels once
     for (int n = 1; n <= count; ++n) {
         const QString section = GameKey(n);
@@ -141,7 +148,7 @@ std::optional<QString> exportCollection(const SettingsStore& store, const QStrin
                 values[key(section, name)] = entryOf[path];
             } else if (QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly)) {
                 const QString entry = folder + section.mid(4) + u'/' + QFileInfo(path).fileName();
-                files.insert(entry, file.readAll());
+                files.insert(entry, path);
                 entryOf.insert(path, entry);
                 values[key(section, name)] = entry;
             } else {
@@ -168,7 +175,7 @@ std::optional<QString> exportCollection(const SettingsStore& store, const QStrin
         return failed(archiveError(zip.get()));
     bool written = addEntry(zip.get(), StoreEntry, iniBytes(values));
     for (auto file = files.cbegin(); written && file != files.cend(); ++file)
-        written = addEntry(zip.get(), file.key(), file.value());
+        written = addEntry(zip.get(), file.key(), fileBytes(file.value()));
     if (!written || archive_write_close(zip.get()) != ARCHIVE_OK)
         return failed(archiveError(zip.get()));
     if (!out.commit())
@@ -176,24 +183,25 @@ std::optional<QString> exportCollection(const SettingsStore& store, const QStrin
     return std::nullopt;
 }
 
-CollectionImport::CollectionImport(const QString& zipPath) : zip(zipPath) {
-    QFile file(zipPath);
-    if (!QFileInfo(zipPath).isFile() || !file.open(QIODevice::ReadOnly)) {
-        refuse(QStringLiteral("it cannot be opened"));
-        return;
-    }
+namespace {
+
+// Goes through every entry of the zip, refusing one that may not be unpacked; the bytes of each
+// plain file go to the device sinkFor gives for its name (none: read, checked and dropped).
+// The reason when the zip is refused or a file cannot be written; empty when all went well.
+QString readZip(const QString& path, const std::function<QIODevice*(const QString&)>& sinkFor) {
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return QStringLiteral("it cannot be opened");
     const bool looksLikeZip = file.peek(2) == "PK";
     file.close();
     const std::unique_ptr<archive, ArchiveFree> reader(archive_read_new());
     archive_read_support_format_zip(reader.get());
-    if (archive_read_open_filename(reader.get(), QFile::encodeName(zipPath).constData(),
-                                   64 * 1024) != ARCHIVE_OK) {
-        refuse(looksLikeZip ? QStringLiteral("it is damaged (%1)").arg(archiveError(reader.get()))
-                            : QStringLiteral("it is not a zip file"));
-        return;
-    }
-    QByteArray storeBytes;
-    bool sawStore = false;
+    const auto damaged = [&] {
+        return QStringLiteral("it is damaged (%1)").arg(archiveError(reader.get()));
+    };
+    if (archive_read_open_filename(reader.get(), QFile::encodeName(path).constData(), 64 * 1024) !=
+        ARCHIVE_OK)
+        return looksLikeZip ? damaged() : QStringLiteral("it is not a zip file");
     qint64 unpacked = 0;
     archive_entry* entry = nullptr;
     int status = ARCHIVE_OK;
@@ -204,46 +212,50 @@ CollectionImport::CollectionImport(const QString& zipPath) : zip(zipPath) {
         const char* utf8 = archive_entry_pathname_utf8(entry);
         const QString name =
             utf8 ? QString::fromUtf8(utf8) : QString::fromLocal8Bit(archive_entry_pathname(entry));
-        if (const QString why = entryRefusal(name); !why.isEmpty()) {
-            refuse(why);
-            return;
-        }
+        if (const QString why = entryRefusal(name); !why.isEmpty())
+            return why;
         const auto type = archive_entry_filetype(entry);
-        if (archive_entry_hardlink(entry) || type == AE_IFLNK) {
-            refuse(QStringLiteral("its entry \"%1\" is a link").arg(name));
-            return;
-        }
+        if (archive_entry_hardlink(entry) || type == AE_IFLNK)
+            return QStringLiteral("its entry \"%1\" is a link").arg(name);
         if (type == AE_IFDIR)
             continue;
-        if (type != AE_IFREG) {
-            refuse(QStringLiteral("its entry \"%1\" is not a plain file").arg(name));
-            return;
-        }
-        QByteArray bytes;
+        if (type != AE_IFREG)
+            return QStringLiteral("its entry \"%1\" is not a plain file").arg(name);
+        QIODevice* sink = sinkFor(name);
         char buffer[64 * 1024];
         la_ssize_t read = 0;
         while ((read = archive_read_data(reader.get(), buffer, sizeof buffer)) > 0) {
-            bytes.append(buffer, read);
-            if ((unpacked += read) > MostUnpacked) {
-                refuse(QStringLiteral("it unpacks to more than 1 GiB"));
-                return;
-            }
+            if ((unpacked += read) > MostUnpacked)
+                return QStringLiteral("it unpacks to more than 4 GiB");
+            if (sink && sink->write(buffer, read) != read)
+                return QStringLiteral("\"%1\" cannot be written (%2)")
+                    .arg(name, sink->errorString());
         }
-        if (read < 0) {
-            refuse(QStringLiteral("it is damaged (%1)").arg(archiveError(reader.get())));
-            return;
-        }
-        if (name == StoreEntry) {
-            storeBytes = bytes;
-            sawStore = true;
-        } else if (name.startsWith(ScreenshotFolder) || name.startsWith(DescriptionFolder)) {
-            files.insert(name, bytes);
-        }
+        if (read < 0)
+            return damaged();
     }
-    if (status != ARCHIVE_EOF) {
-        refuse(first && !looksLikeZip
-                   ? QStringLiteral("it is not a zip file")
-                   : QStringLiteral("it is damaged (%1)").arg(archiveError(reader.get())));
+    if (status != ARCHIVE_EOF)
+        return first && !looksLikeZip ? QStringLiteral("it is not a zip file") : damaged();
+    return {};
+}
+
+} // namespace
+
+CollectionImport::CollectionImport(const QString& zipPath) : zip(zipPath) {
+    QBuffer storeBytes;
+    storeBytes.open(QIODevice::WriteOnly);
+    bool sawStore = false;
+    const QString why = readZip(zipPath, [&](const QString& name) -> QIODevice* {
+        if (name == StoreEntry) {
+            sawStore = true;
+            return &storeBytes;
+        }
+        if (name.startsWith(ScreenshotFolder) || name.startsWith(DescriptionFolder))
+            files.insert(name);
+        return nullptr;
+    });
+    if (!why.isEmpty()) {
+        refuse(why);
         return;
     }
     if (!sawStore) {
@@ -251,7 +263,7 @@ CollectionImport::CollectionImport(const QString& zipPath) : zip(zipPath) {
                    .arg(StoreEntry));
         return;
     }
-    const std::optional<StoreValues> values = readIniBytes(storeBytes);
+    const std::optional<StoreValues> values = readIniBytes(storeBytes.data());
     if (!values) {
         refuse(QStringLiteral("its %1 cannot be read").arg(StoreEntry));
         return;
@@ -304,23 +316,35 @@ std::optional<QString> CollectionImport::replace(SettingsStore& store, const QSt
                                                  const QString& dataFolder) const {
     if (!whyNot.isEmpty())
         return whyNot;
-    const QString filesFolder =
+    // A folder of its own, so that undoing removes nothing an earlier import unpacked.
+    const QString stem =
         dataFolder + QStringLiteral("/collection-") +
         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    QString filesFolder = stem;
+    for (int again = 2; QFileInfo::exists(filesFolder); ++again)
+        filesFolder = stem + u'-' + QString::number(again);
     const auto undo = [&](const QString& why) {
         QDir(filesFolder).removeRecursively();
         return QStringLiteral("The collection cannot be unpacked into %1: %2. Nothing was changed.")
             .arg(shown(filesFolder), why);
     };
-    for (auto file = files.cbegin(); file != files.cend(); ++file) {
-        const QString target = filesFolder + u'/' + file.key();
-        if (!QDir().mkpath(QFileInfo(target).absolutePath()))
-            return undo(QStringLiteral("the folder cannot be made"));
-        QSaveFile out(target);
-        if (!out.open(QIODevice::WriteOnly) || out.write(file.value()) != file.value().size() ||
-            !out.commit())
-            return undo(out.errorString());
-    }
+    // The files are read from the zip a second time, straight to the disk: a shelf of large
+    // screenshots need not fit in memory.
+    std::unique_ptr<QFile> current;
+    const QString why = readZip(zip, [&](const QString& name) -> QIODevice* {
+        current.reset();
+        if (!files.contains(name))
+            return nullptr;
+        const QString target = filesFolder + u'/' + name;
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        current = std::make_unique<QFile>(target);
+        current->open(QIODevice::WriteOnly);
+        return current.get();
+    });
+    const bool flushed = !current || current->flush();
+    current.reset();
+    if (!why.isEmpty() || !flushed)
+        return undo(why.isEmpty() ? QStringLiteral("the disk may be full") : why);
     replaceStoreValues(store, rooted(gamesFolder, filesFolder, store));
     return std::nullopt;
 }

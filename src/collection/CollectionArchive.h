@@ -3,7 +3,7 @@
 #include "collection/StoreValues.h"
 
 #include <QByteArray>
-#include <QMap>
+#include <QSet>
 #include <QString>
 #include <optional>
 
@@ -46,8 +46,8 @@ private:
     QString zip;
     QString whyNot;
     StoreValues stored;
-    // Entry name to its bytes, the files that travel with the games.
-    QMap<QString, QByteArray> files;
+    // The entries of the files that travel with the games, unpacked only by replace().
+    QSet<QString> files;
 };
 
 // $XDG_DATA_HOME/Kavrel, ~/.local/share/Kavrel when that is not set.

@@ -30,6 +30,7 @@ struct PathParts;
 //   store/    start-up, title sort
 //   editing/  add, remove, title, screenshot and description, executable, type
 //   launch/   play, locations and auto-exit, help and shutdown
+//   collection/  restore a backup, move the games folder, export and import
 class Hoofdscherm : public QMainWindow {
     Q_OBJECT
 

@@ -398,6 +398,9 @@ private Q_SLOTS:
             << u"Unexpected argument: /h"_s;
         QTest::newRow("export with a folder")
             << QStringList{u"--export"_s, u"a.zip"_s, u"/g"_s} << u"Unexpected argument: /g"_s;
+        QTest::newRow("export where no file can be made")
+            << QStringList{u"--export"_s, u"/proc/no/a.zip"_s}
+            << u"The file /proc/no/a.zip cannot be written: "_s;
         QTest::newRow("no game under the old folder")
             << QStringList{u"--move-games"_s, u"/nowhere"_s, u"/h"_s}
             << u"No game lies under /nowhere; nothing was changed.\n"_s;

@@ -10,6 +10,7 @@
 #include <QSaveFile>
 #include <QSet>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QStringDecoder>
 #include <QStringTokenizer>
 #include <algorithm>
@@ -100,6 +101,11 @@ std::optional<int> gamesIn(const QString& file) {
 } // namespace
 
 QString Backups::userFolder() {
+#ifdef Q_OS_WIN
+    // Beside the registry key, in the user's local application data.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Kavrel/backups");
+#endif
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
     if (state.isEmpty())
         state = QDir::homePath() + QStringLiteral("/.local/state");

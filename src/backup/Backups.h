@@ -21,7 +21,8 @@ public:
         std::optional<int> games;
     };
 
-    // $XDG_STATE_HOME/Kavrel/backups, ~/.local/state/Kavrel/backups when that is not set.
+    // $XDG_STATE_HOME/Kavrel/backups, ~/.local/state/Kavrel/backups when that is not set; on
+    // Windows Kavrel\backups in the user's local application data.
     static QString userFolder();
 
     explicit Backups(QString storeLocation, QString folder = userFolder());

@@ -12,6 +12,7 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QSaveFile>
+#include <QStandardPaths>
 #include <archive.h>
 #include <archive_entry.h>
 #include <functional>
@@ -109,6 +110,10 @@ bool addEntry(archive* zip, const QString& name, const QByteArray& bytes) {
 } // namespace
 
 QString userDataFolder() {
+#ifdef Q_OS_WIN
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Kavrel");
+#endif
     QString data = qEnvironmentVariable("XDG_DATA_HOME");
     if (data.isEmpty())
         data = QDir::homePath() + QStringLiteral("/.local/share");

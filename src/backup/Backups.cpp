@@ -105,11 +105,12 @@ QString Backups::userFolder() {
     // Beside the registry key, in the user's local application data.
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/Kavrel/backups");
-#endif
+#else
     QString state = qEnvironmentVariable("XDG_STATE_HOME");
     if (state.isEmpty())
         state = QDir::homePath() + QStringLiteral("/.local/state");
     return state + QStringLiteral("/Kavrel/backups");
+#endif
 }
 
 Backups::Backups(QString storeLocation, QString folder)

@@ -113,11 +113,12 @@ QString userDataFolder() {
 #ifdef Q_OS_WIN
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
            QStringLiteral("/Kavrel");
-#endif
+#else
     QString data = qEnvironmentVariable("XDG_DATA_HOME");
     if (data.isEmpty())
         data = QDir::homePath() + QStringLiteral("/.local/share");
     return data + QStringLiteral("/Kavrel");
+#endif
 }
 
 std::optional<QString> exportCollection(const SettingsStore& store, const QString& zipPath) {

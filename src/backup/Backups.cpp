@@ -46,12 +46,9 @@ void flushFolder(const QString& folder) {
 // file, which a restore reads the same way.
 std::optional<QByteArray> storeBytes(const QString& store) {
 #ifdef Q_OS_WIN
-    const QSettings registry(store, QSettings::NativeFormat);
-    if (registry.allKeys().isEmpty())
+    const StoreValues values = readRegistryValues(store);
+    if (values.isEmpty())
         return std::nullopt;
-    StoreValues values;
-    for (const QString& key : registry.allKeys())
-        values.insert(key, registry.value(key).toString());
     return iniBytes(values);
 #else
     QFile file(store);

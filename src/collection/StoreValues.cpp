@@ -75,9 +75,20 @@ QByteArray iniBytes(const StoreValues& values) {
     return written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
 }
 
+#ifdef Q_OS_WIN
+StoreValues readRegistryValues(const QString& location) {
+    // The location reads "\\HKEY_CURRENT_USER\\..."; the settings reader takes the key without
+    // the leading separator.
+    QString key = location;
+    while (key.startsWith(u'\\'))
+        key.remove(0, 1);
+    return valuesOf(QSettings(key, QSettings::NativeFormat));
+}
+#endif
+
 StoreValues readStoreValues(const SettingsStore& store) {
 #ifdef Q_OS_WIN
-    return valuesOf(QSettings(store.location(), QSettings::NativeFormat));
+    return readRegistryValues(store.location());
 #else
     return readIniFile(store.location()).value_or(StoreValues());
 #endif

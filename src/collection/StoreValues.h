@@ -17,6 +17,11 @@ std::optional<StoreValues> readIniFile(const QString& path);
 // The same values as an INI file.
 QByteArray iniBytes(const StoreValues& values);
 
+#ifdef Q_OS_WIN
+// The values under a registry key, named as a store's location names it.
+StoreValues readRegistryValues(const QString& location);
+#endif
+
 // What the store holds as last written.
 StoreValues readStoreValues(const SettingsStore& store);
 // Makes the store hold exactly these values, in one write: keys it holds beyond them go.

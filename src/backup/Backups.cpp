@@ -9,7 +9,6 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSet>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QStringDecoder>
 #include <QStringTokenizer>

@@ -7,7 +7,11 @@
 #include "collection/MoveGamesFolder.h"
 #include "launch/CommandLine.h"
 #include "launch/SingleInstance.h"
+#include "window/RestoreDialog.h"
 
+#include <QDialogButtonBox>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTextStream>
 #include <archive.h>
 #include <archive_entry.h>
@@ -206,6 +210,21 @@ private Q_SLOTS:
         QCOMPARE(fileBytes(backupsOf(kavrel)[0].file), present);
         QCOMPARE(backupsOf(kavrel)[0].games, std::optional(1));
         QCOMPARE(tableOf(kavrel.start()), three);
+    }
+
+    // The list itself: a backup that cannot be read can never be chosen, and Restore waits for
+    // one that can.
+    void restoreListOffersOnlyReadableBackups() {
+        RestoreDialog dialog({{u"2000-01-01 00:00:00  (cannot be read)"_s, false},
+                              {u"2026-01-01 00:00:00  2 games"_s, true}});
+        auto* list = dialog.findChild<QListWidget*>(u"backupList"_s);
+        QPushButton* restore = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+        QCOMPARE(dialog.chosen(), std::optional(1));
+        QVERIFY(restore->isEnabled() && !(list->item(0)->flags() & Qt::ItemIsSelectable));
+        list->clearSelection();
+        QVERIFY(!dialog.chosen() && !restore->isEnabled());
+        list->item(0)->setSelected(true);
+        QVERIFY(!dialog.chosen() && !restore->isEnabled());
     }
 
     void foldersOfAMove_data() {

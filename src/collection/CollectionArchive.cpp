@@ -169,7 +169,7 @@ std::optional<QString> exportCollection(const SettingsStore& store, const QStrin
     const std::unique_ptr<archive, ArchiveWriteFree> zip(archive_write_new());
     const auto failed = [&](const QString& why) {
         out.cancelWriting();
-        return QStringLiteral("The file %1 cannot be written: %2").arg(shown(zipPath), why);
+        return QStringLiteral("The file %1 cannot be written: %2.").arg(shown(zipPath), why);
     };
     if (!out.open(QIODevice::WriteOnly))
         return failed(out.errorString());

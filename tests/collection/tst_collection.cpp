@@ -163,6 +163,10 @@ private Q_SLOTS:
         QCOMPARE(backupsOf(kavrel).size(), 2);
         QCOMPARE(fileBytes(backupsOf(kavrel)[0].file), beforeRemoval);
         QCOMPARE(kavrel.onDisk(u"Games"_s, u"Count"_s), u"1"_s);
+        // The next start finds the day's copy made.
+        kavrel.start();
+        kavrel.action(u"mnu_game_win"_s)->trigger();
+        QCOMPARE(backupsOf(kavrel).size(), 2);
         VERIFY_DIALOGS(kavrel.dialogs);
     }
 

@@ -3,6 +3,7 @@
 // Run by hand: build/default/bench/bench_kavrel [part of the measures' names]
 #include "RecordingStarter.h"
 #include "ScriptedDialogs.h"
+#include "backup/Backups.h"
 #include "platform/PictureLoading.h"
 #include "platform/SettingsStore.h"
 #include "shelf/FindDialog.h"
@@ -365,10 +366,22 @@ void benchFind() {
 
 } // namespace
 
+// A backup made before a command: a flushed, atomic copy of the store, and the removal of the
+// oldest; its floor is a plain copy of the file.
+void benchBackup(const QString& store) {
+    Backups backups(store, inWork(QStringLiteral("backups")));
+    const QString plain = inWork(QStringLiteral("plain-copy.conf"));
+    measure(
+        "backup_9999", 15, [&] { backups.make(); }, [&] { QFile::copy(store, plain); },
+        [&] { QFile::remove(plain); });
+}
+
 int main(int argc, char** argv) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    // The backups the commands make go into the work folder, not the user's.
+    qputenv("XDG_STATE_HOME", QFile::encodeName(workFolder.path()));
     if (argc > 1)
         only = QString::fromLocal8Bit(argv[1]);
     writePictures();
@@ -379,6 +392,7 @@ int main(int argc, char** argv) {
     benchStartup(9999, 7);
     const QString full = makeStore(9999, inWork(QStringLiteral("shot.bmp")));
     benchEdits(full);
+    benchBackup(full);
     benchSteps("step_9999", full, inWork(QStringLiteral("shot.bmp")));
     const QString big = inWork(QStringLiteral("big.jpg"));
     benchSteps("step_jpeg_4000x3000", makeStore(2, big), big);

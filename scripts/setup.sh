@@ -21,6 +21,8 @@ kavrel_install_missing() {
 KAVREL_BUILD_PACKAGES="g++ cmake ninja-build qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins fonts-dejavu-core"
 # Big screenshots are read row by row: PNG through libpng, GIF through giflib.
 KAVREL_BUILD_PACKAGES="$KAVREL_BUILD_PACKAGES libpng-dev libgif-dev"
+# Export and import write and read zips through libarchive.
+KAVREL_BUILD_PACKAGES="$KAVREL_BUILD_PACKAGES libarchive-dev"
 # DOS games play in DOSBox; Qt's translations put Qt's own dialog texts in the user's language.
 KAVREL_PLAY_PACKAGES="dosbox qt6-translations-l10n"
 # The launch tests play a tiny DOS program in the real emulator; the package check builds the

@@ -1,5 +1,6 @@
 // Removing the selected game: the last game fills its place, the collection is sorted and
 // stored again, and the game before it is shown.
+#include "backup/Backups.h"
 #include "dosbox/GameDosBoxSettings.h"
 #include "platform/SettingsStore.h"
 #include "platform/ValueConversion.h"
@@ -20,6 +21,10 @@ void Hoofdscherm::MnuBestandVerwijderen_Click() {
     const int selected = Lijst->ListIndex();
     if (count == 0 || !Games.contains(selected + 1))
         return;
+    // Removing cannot be undone, so the collection as it was is kept first; a copy that cannot
+    // be made does not stop the removal the user asked for.
+    if (const std::optional<QString> failure = backups->make())
+        qWarning("Kavrel: no backup before the removal: %s", qPrintable(*failure));
 
     const GameTable stored = Games;
     const QString removedConfiguration = Games[selected + 1].GConf;

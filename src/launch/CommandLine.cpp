@@ -2,6 +2,7 @@
 // scripts and desktop shortcuts.
 #include "launch/CommandLine.h"
 
+#include "collection/CollectionCommands.h"
 #include "launch/LaunchCommand.h"
 #include "launch/QtOptions.h"
 #include "launch/TitleSuggestions.h"
@@ -89,6 +90,23 @@ std::optional<int> runCommandLine(const QStringList& arguments, const CommandLin
     parser.addOption(setupOption);
     parser.addOption(addFolderOption);
     parser.addOption(dryRunOption);
+    const QCommandLineOption exportOption(
+        QStringLiteral("export"),
+        QStringLiteral("Write the collection, with its screenshots and descriptions, to a zip."),
+        QStringLiteral("file.zip"));
+    const QCommandLineOption importOption(
+        QStringLiteral("import"),
+        QStringLiteral("Replace the collection by the one in the zip, its games under the games "
+                       "folder given after it (or the present one)."),
+        QStringLiteral("file.zip"));
+    const QCommandLineOption moveOption(
+        QStringLiteral("move-games"),
+        QStringLiteral("Point every game under the folder old at the same place under the "
+                       "folder given after it."),
+        QStringLiteral("old"));
+    parser.addOption(exportOption);
+    parser.addOption(importOption);
+    parser.addOption(moveOption);
 
     // "-style" is one option, not five letters; Qt's own options are Qt's.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -97,8 +115,16 @@ std::optional<int> runCommandLine(const QStringList& arguments, const CommandLin
                   << QStringLiteral("Try \"kavrel --help\" for the options.") << '\n';
         return 1;
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        world.err << QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments()[0])
+    // --import takes a games folder after its file, --move-games the new folder after the old.
+    const qsizetype folderArguments =
+        parser.isSet(importOption) || parser.isSet(moveOption) ? 1 : 0;
+    if (parser.isSet(moveOption) && parser.positionalArguments().isEmpty()) {
+        world.err << QStringLiteral("--move-games needs the old and the new folder.") << '\n';
+        return 1;
+    }
+    if (parser.positionalArguments().size() > folderArguments) {
+        world.err << QStringLiteral("Unexpected argument: %1")
+                         .arg(parser.positionalArguments().value(folderArguments))
                   << '\n';
         return 1;
     }
@@ -128,6 +154,13 @@ std::optional<int> runCommandLine(const QStringList& arguments, const CommandLin
     if (parser.isSet(addFolderOption))
         return addFolderFromCommandLine(parser.value(addFolderOption), parser.isSet(dryRunOption),
                                         world);
+    if (parser.isSet(exportOption))
+        return exportCommand(parser.value(exportOption), world);
+    if (parser.isSet(importOption))
+        return importCommand(parser.value(importOption), parser.positionalArguments().value(0),
+                             world);
+    if (parser.isSet(moveOption))
+        return moveGamesCommand(parser.value(moveOption), parser.positionalArguments()[0], world);
     return std::nullopt;
 }
 

@@ -22,7 +22,14 @@ struct OpenFileRequest {
 };
 
 // Message box styles, as the prompts give them.
-enum class MsgBoxStyle { Critical = 16, Exclamation = 48 };
+enum class MsgBoxStyle { Critical = 16, Exclamation = 48, Information = 64 };
+
+// One backup as the restore list shows it.
+struct BackupChoice {
+    // Its date and time and its number of games, or that it cannot be read.
+    QString shown;
+    bool readable = true;
+};
 
 // A long task's progress as the user sees it.
 class TaskProgress {
@@ -58,4 +65,16 @@ public:
     virtual QList<GameProposal> chooseGames(const QList<GameProposal>& proposals, int leftOut) = 0;
     // The list index of the title chosen among `titles`; -1 when closed without a choice.
     virtual int findGame(const QStringList& titles) = 0;
+
+    // --- Backups, moving the games folder, export and import
+    // A folder in native form, chosen under this caption starting at startFolder; the empty text
+    // when cancelled.
+    virtual QString chooseFolder(const QString& caption, const QString& startFolder) = 0;
+    // A file to write, in native form, with this caption, suggested path and filter ("zip
+    // collection (*.zip)"); the empty text when cancelled.
+    virtual QString saveFile(const QString& caption, const QString& suggested,
+                             const QString& filter) = 0;
+    // The index of the backup chosen, newest first; nothing when cancelled. A backup that cannot
+    // be read cannot be chosen.
+    virtual std::optional<int> chooseBackup(const QList<BackupChoice>& backups) = 0;
 };

@@ -335,6 +335,14 @@ QStringList IniDocument::sections() const {
     return names;
 }
 
+QStringList IniDocument::keys() const {
+    QStringList all;
+    for (const Section& section : order)
+        for (const Entry& entry : section.entries)
+            all.append(section.name.isEmpty() ? entry.key : section.name + u'/' + entry.key);
+    return all;
+}
+
 IniDocument IniDocument::parse(QByteArrayView bytes) {
     IniDocument document;
     if (bytes.startsWith(QByteArrayView("\xEF\xBB\xBF")))

@@ -23,6 +23,8 @@ public:
     void remove(const QString& key);
     // The sections that hold at least one key.
     QStringList sections() const;
+    // Every key, in the order of the file.
+    QStringList keys() const;
 
     // What keeps the file from being read exactly as written: a section or key given twice, a
     // quote that never closes, a line that is neither a section, a key nor a comment, bytes

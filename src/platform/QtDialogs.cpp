@@ -4,6 +4,7 @@
 #include "window/DosBoxSettingsDialog.h"
 #include "shelf/AddFolderDialog.h"
 #include "shelf/FindDialog.h"
+#include "window/RestoreDialog.h"
 
 #include <QApplication>
 #include <QDir>
@@ -88,8 +89,9 @@ QString QtDialogs::InputBox(const QString& prompt, const QString& title,
 }
 
 void QtDialogs::MsgBox(const QString& prompt, MsgBoxStyle style, const QString& title) {
-    const QMessageBox::Icon icon =
-        style == MsgBoxStyle::Critical ? QMessageBox::Critical : QMessageBox::Warning;
+    const QMessageBox::Icon icon = style == MsgBoxStyle::Critical      ? QMessageBox::Critical
+                                   : style == MsgBoxStyle::Information ? QMessageBox::Information
+                                                                       : QMessageBox::Warning;
     QMessageBox box(icon, title, prompt, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
@@ -124,4 +126,22 @@ QList<GameProposal> QtDialogs::chooseGames(const QList<GameProposal>& proposals,
 int QtDialogs::findGame(const QStringList& titles) {
     FindDialog dialog(titles, QApplication::activeWindow());
     return dialog.exec() == QDialog::Accepted ? dialog.chosen() : -1;
+}
+
+QString QtDialogs::chooseFolder(const QString& caption, const QString& startFolder) {
+    return QDir::toNativeSeparators(
+        QFileDialog::getExistingDirectory(QApplication::activeWindow(), caption, startFolder));
+}
+
+QString QtDialogs::saveFile(const QString& caption, const QString& suggested,
+                            const QString& filter) {
+    return QDir::toNativeSeparators(
+        QFileDialog::getSaveFileName(QApplication::activeWindow(), caption, suggested, filter));
+}
+
+std::optional<int> QtDialogs::chooseBackup(const QList<BackupChoice>& backups) {
+    RestoreDialog dialog(backups, QApplication::activeWindow());
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.chosen();
 }

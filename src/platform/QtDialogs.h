@@ -16,4 +16,8 @@ public:
     std::unique_ptr<TaskProgress> showProgress(const QString& label) override;
     QList<GameProposal> chooseGames(const QList<GameProposal>& proposals, int leftOut) override;
     int findGame(const QStringList& titles) override;
+    QString chooseFolder(const QString& caption, const QString& startFolder) override;
+    QString saveFile(const QString& caption, const QString& suggested,
+                     const QString& filter) override;
+    std::optional<int> chooseBackup(const QList<BackupChoice>& backups) override;
 };

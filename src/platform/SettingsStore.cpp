@@ -114,6 +114,8 @@ void SettingsStore::commit() {
     for (const StoreBackend::Change& change : std::as_const(pending))
         if (!change.key.isEmpty())
             changes.append(change);
+    if (beforeChange && !changes.isEmpty())
+        beforeChange();
     if (const QString failure = backend->write(changes); !failure.isEmpty())
         return fail(failure);
     pending.clear();

@@ -55,6 +55,9 @@ public:
     void setFailureReporter(FailureReporter reporter) { reportFailure = std::move(reporter); }
     // Called once with a notice when the file was copied aside before a write.
     void setNoticeReporter(FailureReporter reporter) { reportNotice = std::move(reporter); }
+    // Called before a write changes the file, with the file still as it stood: where a copy of
+    // it is made.
+    void setBeforeChange(std::function<void()> hook) { beforeChange = std::move(hook); }
     // An extra test of what was read, made with the file check before the first write.
     void setReadCheck(std::function<bool(const SettingsStore&)> check) {
         readCheck = std::move(check);
@@ -105,4 +108,5 @@ private:
     FailureReporter reportNotice;
     std::function<bool(const SettingsStore&)> readCheck;
     std::function<QString()> writeGuard;
+    std::function<void()> beforeChange;
 };

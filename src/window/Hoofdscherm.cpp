@@ -1,5 +1,6 @@
 #include "window/Hoofdscherm.h"
 
+#include "backup/Backups.h"
 #include "platform/Dialogs.h"
 #include "platform/SettingsStore.h"
 #include "window/DescriptionBox.h"
@@ -25,6 +26,9 @@ Hoofdscherm::Hoofdscherm(PlatformServices services)
     setFixedSize(sizeHint());
     connectHandlers();
     createDropTargets();
+    // An earlier version of the store is kept before the first change of each day.
+    backups = std::make_unique<Backups>(platform.store.location());
+    platform.store.setBeforeChange([this] { backups->makeDailyIfDue(); });
     platform.store.setFailureReporter(
         [this](const QString& reason) { reportStoreFailure(reason); });
     platform.store.setNoticeReporter([this](const QString& notice) {
@@ -39,6 +43,7 @@ Hoofdscherm::~Hoofdscherm() {
     qApp->removeEventFilter(this);
     platform.store.setFailureReporter({});
     platform.store.setNoticeReporter({});
+    platform.store.setBeforeChange({});
 }
 
 void Hoofdscherm::connectHandlers() {
@@ -79,6 +84,10 @@ void Hoofdscherm::connectHandlers() {
         {mnuRunSetup, &Hoofdscherm::mnuRunSetup_Click},
         {mnuAddFolder, &Hoofdscherm::mnuAddFolder_Click},
         {mnuFind, &Hoofdscherm::mnuFind_Click},
+        {mnuRestoreCollection, &Hoofdscherm::mnuRestoreCollection_Click},
+        {mnuMoveGamesFolder, &Hoofdscherm::mnuMoveGamesFolder_Click},
+        {mnuExportCollection, &Hoofdscherm::mnuExportCollection_Click},
+        {mnuImportCollection, &Hoofdscherm::mnuImportCollection_Click},
     };
     for (const auto& [action, handler] : menuHandlers)
         connect(action, &QAction::triggered, this, handler);

@@ -6,8 +6,10 @@
 
 #include <QMainWindow>
 #include <array>
+#include <memory>
 #include <optional>
 
+class Backups;
 class DescriptionBox;
 class DropTarget;
 class GameList;
@@ -33,6 +35,7 @@ struct Plan;
 //   editing/  add, remove, title, screenshot and description, executable, type
 //   launch/   play, locations and auto-exit, help and shutdown
 //   shelf/    a whole folder at once, drops, find
+//   collection/  restore a backup, move the games folder, export and import
 class Hoofdscherm : public QMainWindow {
     Q_OBJECT
 
@@ -97,6 +100,11 @@ public:
     void AddGames(QList<GameEntry> added);
     // The Add command for a program already chosen.
     void AddProgram(const QString& program);
+    // --- Backups, moving the games folder, export and import (collection/CollectionMenu.cpp)
+    void mnuRestoreCollection_Click();
+    void mnuMoveGamesFolder_Click();
+    void mnuExportCollection_Click();
+    void mnuImportCollection_Click();
 
     // --- What tests and the next start read back
     const GameTable& games() const { return Games; }
@@ -198,6 +206,15 @@ private:
     std::optional<int> lastStored;
     bool runEnding = false;
 
+    // Collection helpers (collection/CollectionMenu.cpp)
+    // A backup before a command that replaces games; false, after saying why, when none can be
+    // made.
+    bool BackupFirst();
+    // Shows the collection as the store now holds it, the window staying where it is: the game
+    // given, or the one "Last" names.
+    void ShowStoredCollection(std::optional<int> select);
+    std::unique_ptr<Backups> backups;
+
     // Controls, each also found by its name as objectName
 
     PictureBox* Picture1 = nullptr;
@@ -225,6 +242,10 @@ private:
     QAction* mnu_remove_screenshot = nullptr;
     QAction* mnu_remove_description = nullptr;
     QAction* mnuKavrelFolder = nullptr;
+    QAction* mnuRestoreCollection = nullptr;
+    QAction* mnuMoveGamesFolder = nullptr;
+    QAction* mnuExportCollection = nullptr;
+    QAction* mnuImportCollection = nullptr;
     QAction* MnuBestandAfsluiten = nullptr;
     QMenu* mnuDOSBox = nullptr;
     QAction* mnuLocateDOSBox = nullptr;

@@ -157,6 +157,14 @@ void Hoofdscherm::createMenus() {
     named(mnuGame->addSeparator(), "dummie03");
     mnuKavrelFolder =
         item(mnuGame, "mnuKavrelFolder", QStringLiteral("&Locate DOS Games Main Folder..."));
+    mnuRestoreCollection =
+        item(mnuGame, "mnuRestoreCollection", QStringLiteral("Res&tore collection..."));
+    mnuMoveGamesFolder =
+        item(mnuGame, "mnuMoveGamesFolder", QStringLiteral("&Move games folder..."));
+    mnuExportCollection =
+        item(mnuGame, "mnuExportCollection", QStringLiteral("&Export collection..."));
+    mnuImportCollection =
+        item(mnuGame, "mnuImportCollection", QStringLiteral("&Import collection..."));
     named(mnuGame->addSeparator(), "dummie04");
     MnuBestandAfsluiten = item(mnuGame, "MnuBestandAfsluiten", QStringLiteral("E&xit"));
 

@@ -8,10 +8,10 @@
 using namespace Qt::StringLiterals;
 
 static QString kindName(ScriptedDialogs::Kind kind) {
-    if (kind == ScriptedDialogs::Kind::Games || kind == ScriptedDialogs::Kind::Find)
-        return kind == ScriptedDialogs::Kind::Games ? u"proposals dialog"_s : u"find dialog"_s;
-    return QStringList{u"open-file dialog"_s, u"input box"_s, u"message box"_s,
-                       u"folder picker"_s, u"DOSBox settings dialog"_s}[int(kind)];
+    return QStringList{u"open-file dialog"_s,   u"input box"_s,      u"message box"_s,
+                       u"folder picker"_s,      u"DOSBox settings dialog"_s,
+                       u"proposals dialog"_s,   u"find dialog"_s,    u"folder chooser"_s,
+                       u"save-file dialog"_s,   u"restore list"_s}[int(kind)];
 }
 
 static QString describe(const ScriptedDialogs::Shown& shown) {
@@ -74,6 +74,31 @@ void ScriptedDialogs::MsgBox(const QString& prompt, MsgBoxStyle style, const QSt
 QString ScriptedDialogs::BrowseForFolder() {
     const std::optional<Answer> answer = take({Kind::Folder, {}, {}, {}, {}, {}});
     return answer ? answer->text.value_or(QString()) : QString();
+}
+
+QString ScriptedDialogs::chooseFolder(const QString& caption, const QString& startFolder) {
+    const std::optional<Answer> answer =
+        take({Kind::ChooseFolder, {}, {}, caption, startFolder, {}});
+    return answer ? answer->text.value_or(QString()) : QString();
+}
+
+QString ScriptedDialogs::saveFile(const QString& caption, const QString& suggested,
+                                  const QString& filter) {
+    const std::optional<Answer> answer = take({Kind::SaveFile, {}, filter, caption, suggested, {}});
+    return answer ? answer->text.value_or(QString()) : QString();
+}
+
+std::optional<int> ScriptedDialogs::chooseBackup(const QList<BackupChoice>& backups) {
+    backupsShown = backups;
+    const std::optional<Answer> answer = take({Kind::ChooseBackup, {}, {}, {}, {}, {}});
+    if (!answer || !answer->text)
+        return std::nullopt;
+    const int row = answer->text->toInt();
+    if (row < 0 || row >= backups.size() || !backups[row].readable) {
+        unexpected.append(u"row %1 of the restore list cannot be chosen"_s.arg(row));
+        return std::nullopt;
+    }
+    return row;
 }
 
 QString pickerSettings(const OpenFileRequest& request) {

@@ -17,7 +17,18 @@
 // another kind than scripted, is a problem (and is cancelled); so is an answer left unused.
 class ScriptedDialogs : public Dialogs {
 public:
-    enum class Kind { OpenFile, InputBox, MsgBox, Folder, DosBoxSettings, Games, Find };
+    enum class Kind {
+        OpenFile,
+        InputBox,
+        MsgBox,
+        Folder,
+        DosBoxSettings,
+        Games,
+        Find,
+        ChooseFolder,
+        SaveFile,
+        ChooseBackup
+    };
 
     // What one dialog was shown with.
     struct Shown {
@@ -72,6 +83,20 @@ public:
     // Progress reports after which the user cancels the task; by default it runs to its end.
     void cancelProgressAfter(int reports) { cancelAfterReports = reports; }
     int progressReports = 0;
+    // A folder picker with a caption; the empty text stands for Cancel.
+    void pickFolder(const QString& folder, WhileOpen whileOpen = {}) {
+        add(Kind::ChooseFolder, folder, std::move(whileOpen));
+    }
+    // The save-file picker; the empty text stands for Cancel.
+    void saveAs(const QString& path) { add(Kind::SaveFile, path, {}); }
+    // The row of the restore list, newest first; nothing stands for Cancel. Choosing a row that
+    // cannot be chosen is a problem.
+    void chooseBackup(std::optional<int> row, WhileOpen whileOpen = {}) {
+        add(Kind::ChooseBackup, row ? std::optional(QString::number(*row)) : std::nullopt,
+            std::move(whileOpen));
+    }
+    // The rows the last restore list showed.
+    QList<BackupChoice> backupsShown;
 
     // When set, each dialog takes the activation from Kavrel's window while it is open, as a
     // desktop's modal dialog does; the window is active again only once events run after it.
@@ -92,6 +117,10 @@ public:
     std::unique_ptr<TaskProgress> showProgress(const QString& label) override;
     QList<GameProposal> chooseGames(const QList<GameProposal>& proposals, int leftOut) override;
     int findGame(const QStringList& titles) override;
+    QString chooseFolder(const QString& caption, const QString& startFolder) override;
+    QString saveFile(const QString& caption, const QString& suggested,
+                     const QString& filter) override;
+    std::optional<int> chooseBackup(const QList<BackupChoice>& backups) override;
 
 private:
     struct Answer {

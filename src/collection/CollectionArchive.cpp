@@ -28,6 +28,9 @@ const QString FormatName = QStringLiteral("Kavrel collection 1");
 const QString GamesFolderKey = QStringLiteral("Export/GamesFolder");
 const QString ScreenshotFolder = QStringLiteral("screenshots/");
 const QString DescriptionFolder = QStringLiteral("descriptions/");
+// DOSBox settings Kavrel keeps for a game travel with it; a configuration of the game's own
+// stays in the game's folder, where its relative paths lead.
+const QString DosBoxFolder = QStringLiteral("dosbox/");
 // More than any shelf of screenshots and texts: a zip that unpacks to more is refused.
 constexpr qint64 MostUnpacked = qint64(4) << 30;
 
@@ -142,12 +145,17 @@ std::optional<QString> exportCollection(const SettingsStore& store, const QStrin
     QHash<QString, QString> entryOf; // a file shared by several games travels once
     for (int n = 1; n <= count; ++n) {
         const QString section = GameKey(n);
-        if (values.contains(key(section, GPath)))
-            values[key(section, GPath)] = relative(values[key(section, GPath)]);
+        for (const QString& name : {GPath, GImage, GSetup})
+            if (values.contains(key(section, name)))
+                values[key(section, name)] = relative(values[key(section, name)]);
+        const QString conf = values.value(key(section, GConf));
+        if (!gamesFolder.isEmpty() && liesUnder(conf, gamesFolder))
+            values[key(section, GConf)] = relative(conf);
         for (const auto& [name, folder] :
-             {std::pair{GBmp, ScreenshotFolder}, std::pair{GText, DescriptionFolder}}) {
+             {std::pair{GBmp, ScreenshotFolder}, std::pair{GText, DescriptionFolder},
+              std::pair{GConf, DosBoxFolder}}) {
             const QString path = values.value(key(section, name));
-            if (path.isEmpty())
+            if (path.isEmpty() || isRelative(path))
                 continue;
             QFile file(path);
             if (entryOf.contains(path)) {
@@ -256,7 +264,8 @@ CollectionImport::CollectionImport(const QString& zipPath) : zip(zipPath) {
             sawStore = true;
             return &storeBytes;
         }
-        if (name.startsWith(ScreenshotFolder) || name.startsWith(DescriptionFolder))
+        if (name.startsWith(ScreenshotFolder) || name.startsWith(DescriptionFolder) ||
+            name.startsWith(DosBoxFolder))
             files.insert(name);
         return nullptr;
     });
@@ -302,7 +311,7 @@ StoreValues CollectionImport::rooted(const QString& gamesFolder, const QString& 
     values.remove(FormatKey);
     values.remove(GamesFolderKey);
     for (int n = 1; n <= gameCount(); ++n) {
-        for (const QString& name : {GPath, GBmp, GText}) {
+        for (const QString& name : {GPath, GBmp, GText, GConf, GImage, GSetup}) {
             const QString at = key(GameKey(n), name);
             const QString path = values.value(at);
             if (name != GPath && files.contains(path))

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QHash>
 #include <algorithm>
+#include <array>
 
 using namespace StoreLayout;
 
@@ -61,10 +62,19 @@ QString rebased(const QString& path, const QString& oldFolder, const QString& ne
     return to + rest;
 }
 
+namespace {
+
+std::array<const QString*, 6> filesOf(const GameEntry& game) {
+    return {&game.GPath, &game.GBmp, &game.GText, &game.GConf, &game.GImage, &game.GSetup};
+}
+
+} // namespace
+
 bool anyGameUnder(const GameTable& games, const QString& folder) {
     return std::any_of(games.begin(), games.end(), [&](const GameEntry& game) {
-        return liesUnder(game.GPath, folder) || liesUnder(game.GBmp, folder) ||
-               liesUnder(game.GText, folder);
+        const auto files = filesOf(game);
+        return std::any_of(files.begin(), files.end(),
+                           [&](const QString* path) { return liesUnder(*path, folder); });
     });
 }
 
@@ -117,6 +127,10 @@ GamesFolderMove moveGamesFolder(SettingsStore& store, const QString& oldFolder,
         rewrite(GPath, games[n].GPath);
         rewrite(GBmp, games[n].GBmp);
         rewrite(GText, games[n].GText);
+        // A game's own DOSBox configuration, image and setup program lie beside it.
+        rewrite(GConf, games[n].GConf);
+        rewrite(GImage, games[n].GImage);
+        rewrite(GSetup, games[n].GSetup);
         move.gamesMoved += moved ? 1 : 0;
     }
     if (move.gamesMoved == 0)

@@ -1,9 +1,9 @@
 #include "platform/QtDialogs.h"
 
 #include "platform/FileDialogRules.h"
-#include "window/DosBoxSettingsDialog.h"
 #include "shelf/AddFolderDialog.h"
 #include "shelf/FindDialog.h"
+#include "window/DosBoxSettingsDialog.h"
 #include "window/RestoreDialog.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "window/DescriptionBox.h"
 
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <algorithm>

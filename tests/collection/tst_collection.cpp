@@ -369,6 +369,43 @@ private Q_SLOTS:
         QCOMPARE(here.storedGame(2).GText, games[1].GText);
     }
 
+    // A game's own DOSBox configuration, image and setup program lie in its folder and move with
+    // it; the settings Kavrel keeps for a game travel in the zip.
+    void aGamesDosBoxSettingsMoveAndTravelWithIt() {
+        KavrelFixture here, there;
+        useFoldersOf(here);
+        const QString dos = here.path(u"dos"_s);
+        const QByteArray settings("[cpu]\ncycles=20000\n");
+        const QString typed = here.writeFile(u"config/Kavrel/dosbox/Cave.conf"_s, settings);
+        GameEntry cave = game(dos + u"/CAVE/CAVE.EXE"_s, u"Cave"_s);
+        cave.GConf = typed;
+        cave.GImage = dos + u"/CAVE/CD.ISO"_s;
+        cave.GSetup = dos + u"/CAVE/SETUP.EXE"_s;
+        GameEntry keen = game(dos + u"/KEEN/KEEN.EXE"_s, u"Keen"_s);
+        keen.GConf = dos + u"/KEEN/keen.conf"_s;
+        here.seed(u"Location"_s, u"DosGames"_s, dos);
+        here.seedGames({cave, keen}, 1);
+        const QString zip = here.path(u"shelf.zip"_s);
+        QCOMPARE(kavrelCommand({u"--export"_s, zip}).status, 0);
+
+        const QString moved = here.path(u"new"_s);
+        QCOMPARE(kavrelCommand({u"--move-games"_s, dos, moved}).status, 0);
+        QCOMPARE(here.storedGame(1).GImage, moved + u"/CAVE/CD.ISO"_s);
+        QCOMPARE(here.storedGame(1).GSetup, moved + u"/CAVE/SETUP.EXE"_s);
+        QCOMPARE(here.storedGame(1).GConf, typed);
+        QCOMPARE(here.storedGame(2).GConf, moved + u"/KEEN/keen.conf"_s);
+
+        useFoldersOf(there);
+        const QString games = there.path(u"games"_s);
+        QCOMPARE(kavrelCommand({u"--import"_s, zip, games}).status, 0);
+        const GameEntry caveThere = there.storedGame(1);
+        QCOMPARE(caveThere.GImage, games + u"/CAVE/CD.ISO"_s);
+        QCOMPARE(caveThere.GSetup, games + u"/CAVE/SETUP.EXE"_s);
+        QVERIFY(caveThere.GConf.startsWith(there.path(u"data/Kavrel/"_s)));
+        QCOMPARE(fileBytes(caveThere.GConf), settings);
+        QCOMPARE(there.storedGame(2).GConf, games + u"/KEEN/keen.conf"_s);
+    }
+
     // The games folder: the one given, else the collection's present one, else the one the zip
     // was made with. DOSBox stays where this computer has it, once located here.
     void importFindsTheGamesFolderAndKeepsDosBox_data() {

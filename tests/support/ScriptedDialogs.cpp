@@ -8,10 +8,10 @@
 using namespace Qt::StringLiterals;
 
 static QString kindName(ScriptedDialogs::Kind kind) {
-    return QStringList{u"open-file dialog"_s,   u"input box"_s,      u"message box"_s,
-                       u"folder picker"_s,      u"DOSBox settings dialog"_s,
-                       u"proposals dialog"_s,   u"find dialog"_s,    u"folder chooser"_s,
-                       u"save-file dialog"_s,   u"restore list"_s}[int(kind)];
+    return QStringList{
+        u"open-file dialog"_s,       u"input box"_s,        u"message box"_s, u"folder picker"_s,
+        u"DOSBox settings dialog"_s, u"proposals dialog"_s, u"find dialog"_s, u"folder chooser"_s,
+        u"save-file dialog"_s,       u"restore list"_s}[int(kind)];
 }
 
 static QString describe(const ScriptedDialogs::Shown& shown) {

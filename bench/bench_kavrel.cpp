@@ -3,6 +3,7 @@
 // Run by hand: build/default/bench/bench_kavrel [part of the measures' names]
 #include "RecordingStarter.h"
 #include "ScriptedDialogs.h"
+#include "Timing.h"
 #include "backup/Backups.h"
 #include "platform/PictureLoading.h"
 #include "platform/SettingsStore.h"
@@ -45,18 +46,6 @@ QString only;
 
 QString inWork(const QString& name) {
     return workFolder.filePath(name);
-}
-
-double millisecondsOf(const std::function<void()>& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
-double median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 // Runs both sides in turns; `prepare` runs before each side, outside the timing.

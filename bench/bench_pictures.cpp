@@ -2,6 +2,7 @@
 // turns in the same run. One line per format: NAME kavrel_ms floor_ms ratio (medians), then the
 // program's peak memory.
 // Run by hand: build/default/bench/bench_pictures [part of the measures' names]
+#include "Timing.h"
 #include "platform/PictureLoading.h"
 
 #include <QFile>
@@ -99,18 +100,6 @@ QString writeGif(QSize size) {
     EGifCloseFile(gif, nullptr);
     GifFreeMapObject(map);
     return path;
-}
-
-double millisecondsOf(const std::function<void()>& work) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-        .count();
-}
-
-double median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 void measure(const QString& name, QString (*write)(QSize)) {

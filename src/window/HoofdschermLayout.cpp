@@ -127,7 +127,7 @@ void Hoofdscherm::createMenus() {
     mnuGame = namedMenu(bar->addMenu(QStringLiteral("&Games")), "mnuGame");
     MnuBestandNieuw = item(mnuGame, "MnuBestandNieuw", QStringLiteral("&Add..."));
     mnuAddFolder = item(mnuGame, "mnuAddFolder", QStringLiteral("Add &folder..."));
-    mnuFind = item(mnuGame, "mnuFind", QStringLiteral("F&ind..."));
+    mnuFind = item(mnuGame, "mnuFind", QStringLiteral("Fi&nd..."));
     mnuFind->setShortcut(QKeySequence::Find);
     MnuBestandVerwijderen =
         item(mnuGame, "MnuBestandVerwijderen", QStringLiteral("&Remove from list"));

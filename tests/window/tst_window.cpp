@@ -392,6 +392,25 @@ private Q_SLOTS:
         QCOMPARE(kavrel.optType(1)->parentWidget(), kavrel.optType(0)->parentWidget());
     }
 
+    // Within one menu no two items answer the same letter, so a letter typed in an open menu
+    // runs its item at once.
+    void everyMenuItemHasALetterOfItsOwn() {
+        KavrelFixture kavrel;
+        kavrel.start();
+        for (const QMenu* menu : kavrel.window().findChildren<QMenu*>()) {
+            QSet<QChar> letters;
+            for (const QAction* item : menu->actions()) {
+                const qsizetype mark = item->text().indexOf(u'&');
+                if (item->isSeparator() || mark < 0)
+                    continue;
+                const QChar letter = item->text().at(mark + 1).toLower();
+                QVERIFY2(!letters.contains(letter),
+                         qPrintable(menu->title() + u": "_s + item->text()));
+                letters.insert(letter);
+            }
+        }
+    }
+
     void helpGivesWayWhenTheBoxLosesTheFocus() {
         KavrelFixture kavrel;
         kavrel.writeFile(u"app/readme.txt"_s, "How to add a game.");

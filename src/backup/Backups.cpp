@@ -2,6 +2,7 @@
 
 #include "collection/StoreValues.h"
 #include "platform/StoreFile.h"
+#include "platform/UserFolders.h"
 #include "store/StoreLayout.h"
 
 #include <QDir>
@@ -10,7 +11,6 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSet>
-#include <QStandardPaths>
 #include <QStringDecoder>
 #include <QStringTokenizer>
 #include <algorithm>
@@ -96,16 +96,7 @@ std::optional<int> gamesIn(const QString& file) {
 } // namespace
 
 QString Backups::userFolder() {
-#ifdef Q_OS_WIN
-    // Beside the registry key, in the user's local application data.
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/Kavrel/backups");
-#else
-    QString state = qEnvironmentVariable("XDG_STATE_HOME");
-    if (state.isEmpty())
-        state = QDir::homePath() + QStringLiteral("/.local/state");
-    return state + QStringLiteral("/Kavrel/backups");
-#endif
+    return UserFolders::state() + QStringLiteral("/backups");
 }
 
 Backups::Backups(QString storeLocation, QString folder)

@@ -2,6 +2,7 @@
 
 #include "collection/MoveGamesFolder.h"
 #include "platform/SettingsStore.h"
+#include "platform/UserFolders.h"
 #include "store/StoreLayout.h"
 
 #include <QBuffer>
@@ -12,7 +13,6 @@
 #include <QHash>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QStandardPaths>
 #include <archive.h>
 #include <archive_entry.h>
 #include <functional>
@@ -113,15 +113,7 @@ bool addEntry(archive* zip, const QString& name, const QByteArray& bytes) {
 } // namespace
 
 QString userDataFolder() {
-#ifdef Q_OS_WIN
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-           QStringLiteral("/Kavrel");
-#else
-    QString data = qEnvironmentVariable("XDG_DATA_HOME");
-    if (data.isEmpty())
-        data = QDir::homePath() + QStringLiteral("/.local/share");
-    return data + QStringLiteral("/Kavrel");
-#endif
+    return UserFolders::data();
 }
 
 std::optional<QString> exportCollection(const SettingsStore& store, const QString& zipPath) {

@@ -42,9 +42,12 @@ class SettingsFileTest : public QObject {
 private Q_SLOTS:
     void everyTextReadsBackExactlyWhoeverWroteIt() {
         QRandomGenerator random(20261207);
+        // Key names too are written as QSettings writes them: letters at both ends of the
+        // alphabet as they are, every other character escaped.
+        const QStringList names = u"Key0|Zz_z-9.9|Grüße|日本 語|per%cent"_s.split(u'|');
         QList<std::pair<QString, QString>> values;
         for (int n = 1; n <= 400; ++n)
-            values.append({GameKey(n / 5 + 1) + u"/Key%1"_s.arg(n % 5), generatedText(random)});
+            values.append({GameKey(n / 5 + 1) + u'/' + names[n % 5], generatedText(random)});
         // Kavrel's own writer, with a lock file of QSettings' left empty by a kill: nothing
         // waits for it.
         const QString ours = files.path(u"ours.conf"_s);
@@ -67,6 +70,9 @@ private Q_SLOTS:
                                       readBack(theirs, key)};
             QVERIFY2(read == QStringList(3, value), qPrintable(key + u": ["_s + value + u']'));
         }
+        // A name of plain letters, digits and "_-." stays readable for a person editing the file.
+        QVERIFY(fileBytes(ours).contains("\nZz_z-9.9="));
+        QVERIFY(fileBytes(ours).contains("\nper%25cent="));
         QCOMPARE(fileBytes(files.path(u"ours.conf.lock"_s)), QByteArray());
     }
 

@@ -11,10 +11,12 @@
 #include "shelf/ShelfAdditions.h"
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTextStream>
 #include <QtEndian>
@@ -530,6 +532,11 @@ private Q_SLOTS:
         const QList<GameProposal> accepted = dialog.accepted();
         QCOMPARE(accepted.size(), 1);
         QCOMPARE(summary(accepted[0]), u"SETUP.EXE | DOS | Civ |  | intro.txt"_s);
+        // Cancel closes it, as rejected.
+        dialog.show();
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
     }
 
     void addFolderFromTheCommandLine_data() {

@@ -303,6 +303,27 @@ private Q_SLOTS:
         qToLittleEndian<qint32>(-30, bmp.data() + 22);
         QTest::newRow("BMP top row first")
             << files.writeFile(u"topdown.bmp"_s, bmp.left(start) + rows);
+        // An OS/2 picture, its sizes in a 12-byte header of 16-bit fields, as old paint programs
+        // wrote them.
+        QByteArray os2(26, '\0');
+        os2[0] = 'B';
+        os2[1] = 'M';
+        qToLittleEndian<quint32>(26 + 40 * 3 * 30, os2.data() + 2);
+        qToLittleEndian<quint32>(26, os2.data() + 10);
+        qToLittleEndian<quint32>(12, os2.data() + 14);
+        qToLittleEndian<quint16>(40, os2.data() + 18);
+        qToLittleEndian<quint16>(30, os2.data() + 20);
+        qToLittleEndian<quint16>(1, os2.data() + 22);
+        qToLittleEndian<quint16>(24, os2.data() + 24);
+        for (int y = 29; y >= 0; --y) {
+            for (int x = 0; x < 40; ++x) {
+                const QRgb colour = colours.pixel(x, y);
+                os2.append(char(qBlue(colour)))
+                    .append(char(qGreen(colour)))
+                    .append(char(qRed(colour)));
+            }
+        }
+        QTest::newRow("BMP of OS/2") << files.writeFile(u"os2.bmp"_s, os2);
         QTest::newRow("PNG interlaced")
             << writeInterlacedPng(files.path(u"interlaced.png"_s), {40, 30});
         for (const bool interlaced : {false, true})

@@ -236,6 +236,12 @@ private Q_SLOTS:
             picture(name + " too wide", saved(name + "-wide", tooWide, format), {});
         }
         picture("BMP in runs", files.writeFile(u"runs.bmp"_s, runLengthBmp()), ShownPictureArea);
+        // Cut short inside its header: nothing to show, and nothing read beyond its bytes.
+        for (const char* format : {"PNG", "BMP"}) {
+            const QByteArray name = QByteArray(format) + " cut in its header";
+            const QByteArray head = fileBytes(saved(name, small, format)).left(20);
+            picture(name, files.writeFile(QString::fromLatin1(name) + u".cut"_s, head), {});
+        }
         // Interlaced pictures are unpacked whole, and that only up to a size.
         picture("PNG interlaced, too many pixels",
                 writeInterlacedPng(files.path(u"huge-interlaced.png"_s), {4000, 3001}), {});

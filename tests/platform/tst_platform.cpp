@@ -7,6 +7,7 @@
 #include "platform/FilePicker.h"
 #include "platform/PictureLoading.h"
 #include "platform/TextLoading.h"
+#include "platform/UserFolders.h"
 #include "store/CollectionStore.h"
 
 #include <sys/stat.h>
@@ -32,6 +33,33 @@ class PlatformTest : public QObject {
     }
 
 private Q_SLOTS:
+    // Kavrel's own folders follow the XDG variables; one that is unset or no full path gives way
+    // to its usual place under the home folder.
+    void ownFoldersFollowTheXdgVariables_data() {
+        QTest::addColumn<QByteArray>("value");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("data");
+        const QString home = QDir::homePath();
+        QTest::newRow("set") << QByteArray("/x") << u"/x/Kavrel"_s << u"/x/Kavrel"_s;
+        QTest::newRow("unset") << QByteArray() << home + u"/.local/state/Kavrel"_s
+                               << home + u"/.local/share/Kavrel"_s;
+        QTest::newRow("relative") << QByteArray("rel") << home + u"/.local/state/Kavrel"_s
+                                  << home + u"/.local/share/Kavrel"_s;
+    }
+    void ownFoldersFollowTheXdgVariables() {
+        QFETCH(QByteArray, value);
+        QFETCH(QString, state);
+        QFETCH(QString, data);
+        const auto setBoth = [](const QByteArray& to) {
+            for (const char* variable : {"XDG_STATE_HOME", "XDG_DATA_HOME"})
+                to.isNull() ? qunsetenv(variable) : qputenv(variable, to);
+        };
+        setBoth(value);
+        const QStringList found = {UserFolders::state(), UserFolders::data()};
+        setBoth({});
+        QCOMPARE(found, (QStringList{state, data}));
+    }
+
     void aBatchReachesTheDiskWholeAndOnlyWhenSomethingChanged() {
         const QString file = files.path(u"batch.conf"_s);
         const auto store = SettingsStore::openIniFile(file);
